@@ -1,0 +1,48 @@
+#pragma once
+// The user's number format: decimal and grouping separators. One object behind
+// every number/text conversion of the program; the default comes from the system
+// locale, tests set their own.
+#include <optional>
+#include <string>
+#include <string_view>
+
+class Talformat {
+public:
+    Talformat(char decimaltegn, char tusindtegn) : decimal_(decimaltegn), tusind_(tusindtegn) {}
+
+    static Talformat dansk() { return {',', '.'}; }
+    static Talformat engelsk() { return {'.', ','}; }
+    // From LC_ALL / LC_NUMERIC / LANG; Danish when none is set or it is C/POSIX.
+    static Talformat fraSystem();
+
+    static const Talformat& aktuel();
+    static void saetAktuel(const Talformat& f);
+
+    char decimaltegn() const { return decimal_; }
+    char tusindtegn() const { return tusind_; }
+
+    // A double as text: up to 15 significant digits when that reads back as the
+    // same double, otherwise the shortest form that does; exponent form below 1E-04
+    // and from 1E+15 ("1E-05", "1,5E+15"). No grouping.
+    std::string formater(double v) const;
+    std::string formater(long long v) const;
+
+    // A text that reads as a number: blanks around, a sign, digits with optional
+    // grouping, the decimal sign, an exponent. nullopt otherwise (also for "").
+    std::optional<double> fortolk(std::string_view s) const;
+
+private:
+    char decimal_;
+    char tusind_;
+};
+
+// Sets the current format for the lifetime of the object (tests).
+class TalformatScope {
+public:
+    explicit TalformatScope(const Talformat& f) : gammel_(Talformat::aktuel()) { Talformat::saetAktuel(f); }
+    ~TalformatScope() { Talformat::saetAktuel(gammel_); }
+    TalformatScope(const TalformatScope&) = delete;
+    TalformatScope& operator=(const TalformatScope&) = delete;
+private:
+    Talformat gammel_;
+};

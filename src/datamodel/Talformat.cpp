@@ -1,0 +1,189 @@
+#include "Talformat.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <langinfo.h>
+#include <locale.h>
+#include <system_error>
+
+namespace {
+
+struct SprogFormat {
+    const char* sprog;
+    char decimal;
+    char tusind;
+};
+
+// Languages whose numbers are written with a decimal comma; every other language
+// we know of writes a decimal point and groups with a comma.
+constexpr SprogFormat kommaSprog[] = {
+    {"da", ',', '.'}, {"de", ',', '.'}, {"nl", ',', '.'}, {"es", ',', '.'}, {"it", ',', '.'},
+    {"pt", ',', '.'}, {"id", ',', '.'}, {"tr", ',', '.'}, {"el", ',', '.'}, {"ro", ',', '.'},
+    {"sl", ',', '.'}, {"hr", ',', '.'}, {"sr", ',', '.'}, {"is", ',', '.'}, {"fo", ',', '.'},
+    {"kl", ',', '.'}, {"nb", ',', ' '}, {"nn", ',', ' '}, {"no", ',', ' '}, {"sv", ',', ' '},
+    {"fi", ',', ' '}, {"fr", ',', ' '}, {"pl", ',', ' '}, {"ru", ',', ' '}, {"uk", ',', ' '},
+    {"cs", ',', ' '}, {"sk", ',', ' '}, {"hu", ',', ' '}, {"et", ',', ' '}, {"lv", ',', ' '},
+    {"lt", ',', ' '}, {"bg", ',', ' '},
+};
+constexpr const char* punktumSprog[] = {"en", "ja", "zh", "ko", "he", "th", "ga", "mt", "hi", "ms"};
+
+// The locale named in the environment, in the order the C library itself uses.
+std::string lokalenavn() {
+    for (const char* var : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* v = std::getenv(var);
+        if (v && *v) return v;
+    }
+    return {};
+}
+
+// What the C library knows about a language we have no entry for; nullopt when it
+// does not have the locale installed.
+std::optional<Talformat> fraCBibliotek(const std::string& navn) {
+    locale_t loc = newlocale(LC_NUMERIC_MASK, navn.c_str(), static_cast<locale_t>(nullptr));
+    if (!loc) return std::nullopt;
+    const char* radix = nl_langinfo_l(RADIXCHAR, loc);
+    const char* sep = nl_langinfo_l(THOUSEP, loc);
+    std::optional<Talformat> f;
+    if (radix && std::strlen(radix) == 1) {
+        const char d = radix[0];
+        char t = d == ',' ? '.' : ',';
+        if (sep && std::strlen(sep) == 1 && sep[0] != d) t = sep[0];
+        else if (sep && std::strlen(sep) > 1) t = ' ';  // a no-break space counts as a blank
+        f = Talformat(d, t);
+    }
+    freelocale(loc);
+    return f;
+}
+
+Talformat& aktuelt() {
+    static Talformat f = Talformat::fraSystem();
+    return f;
+}
+
+}  // namespace
+
+Talformat Talformat::fraSystem() {
+    const std::string navn = lokalenavn();
+    const std::string sprog = navn.substr(0, navn.find_first_of("_.@"));
+    if (sprog.empty() || sprog == "C" || sprog == "POSIX") return dansk();
+    for (const auto& s : kommaSprog)
+        if (sprog == s.sprog) return {s.decimal, s.tusind};
+    for (const char* s : punktumSprog)
+        if (sprog == s) return engelsk();
+    if (auto f = fraCBibliotek(navn)) return *f;
+    return dansk();
+}
+
+const Talformat& Talformat::aktuel() { return aktuelt(); }
+void Talformat::saetAktuel(const Talformat& f) { aktuelt() = f; }
+
+std::string Talformat::formater(long long v) const {
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+std::string Talformat::formater(double v) const {
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v < 0 ? "-Inf" : "Inf";
+    if (v == 0) return "0";
+
+    // The shortest digits that read back as the same double: at most 15 wherever
+    // 15 significant digits are enough, 16 or 17 only where they are not.
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    const std::string sci(buf, res.ptr);  // e.g. "-1.2345e+03"
+    const std::size_t ePos = sci.find('e');
+    const bool negativ = sci[0] == '-';
+    std::string cifre;
+    for (std::size_t i = negativ ? 1 : 0; i < ePos; ++i)
+        if (sci[i] != '.') cifre += sci[i];
+    int eksponent = 0;
+    {
+        const char* p = sci.data() + ePos + 1;
+        if (*p == '+') ++p;
+        std::from_chars(p, sci.data() + sci.size(), eksponent);
+    }
+
+    std::string ud = negativ ? "-" : "";
+    const double a = std::fabs(v);
+    if (a < 1e-4 || a >= 1e15) {
+        ud += cifre[0];
+        if (cifre.size() > 1) {
+            ud += decimal_;
+            ud.append(cifre, 1, std::string::npos);
+        }
+        ud += 'E';
+        ud += eksponent < 0 ? '-' : '+';
+        const int e = std::abs(eksponent);
+        if (e < 10) ud += '0';
+        ud += std::to_string(e);  // digits only, no locale involved
+        return ud;
+    }
+    if (eksponent >= 0) {
+        const std::size_t heltal = static_cast<std::size_t>(eksponent) + 1;
+        if (cifre.size() <= heltal) {
+            ud += cifre;
+            ud.append(heltal - cifre.size(), '0');
+        } else {
+            ud.append(cifre, 0, heltal);
+            ud += decimal_;
+            ud.append(cifre, heltal, std::string::npos);
+        }
+    } else {
+        ud += '0';
+        ud += decimal_;
+        ud.append(static_cast<std::size_t>(-eksponent - 1), '0');
+        ud += cifre;
+    }
+    return ud;
+}
+
+std::optional<double> Talformat::fortolk(std::string_view s) const {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+
+    // Rebuilt as a plain "C" number so the parse never depends on the process locale.
+    std::string c;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') c += '-';
+        ++i;
+    }
+    bool cifferSet = false, decimalSet = false;
+    for (; i < s.size(); ++i) {
+        const char ch = s[i];
+        if (ch >= '0' && ch <= '9') {
+            c += ch;
+            cifferSet = true;
+        } else if (ch == decimal_ && !decimalSet) {
+            c += '.';
+            decimalSet = true;
+        } else if (ch == tusind_ && !decimalSet) {
+            // The grouping sign is ignored wherever it stands in the whole part.
+        } else {
+            break;
+        }
+    }
+    if (!cifferSet) return std::nullopt;
+    if (i < s.size()) {
+        if (s[i] != 'E' && s[i] != 'e') return std::nullopt;
+        c += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) c += s[i++];
+        bool eksponentCifre = false;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+            c += s[i];
+            eksponentCifre = true;
+        }
+        if (!eksponentCifre || i < s.size()) return std::nullopt;
+    }
+
+    double v = 0;
+    const auto res = std::from_chars(c.data(), c.data() + c.size(), v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != c.data() + c.size()) return std::nullopt;
+    return v;
+}

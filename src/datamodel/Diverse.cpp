@@ -32,6 +32,7 @@ Variant Afrund(const Variant& vaerdi, int decimaler) {
 double Log10(const Variant& x) {
     const std::optional<double> tal = SomTal(x);
     if (tal && *tal > 0) return std::log(*tal) / std::log(10.0);
+    if (!Log10Opsamling::registrerFejl()) return 0.0;
     visBesked("Log10(" + TekstForm(x) + ") kan ikke beregnes");
     return 0.0;
 }

@@ -1,0 +1,94 @@
+#pragma once
+// Sequential text files, one line at a time. The bytes are passed through as they
+// stand; the data file's code page is the caller's business. A failure is kept as
+// a run-time error whose description the program shows to the user.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Run-time errors the logic can meet, with the platform's Danish descriptions.
+enum class RunError {
+    None,
+    InvalidCall,        // "Ugyldigt procedurekald eller argument"
+    Overflow,           // "Overløb"
+    OutOfMemory,        // "Der er ikke mere hukommelse"
+    SubscriptOutOfRange,// "Indeks uden for område"
+    TypeMismatch,       // "Typen stemmer ikke overens"
+    FileNotFound,       // "Filen blev ikke fundet"
+    DeviceIOError,      // "I/O-fejl på enheden"
+    DiskFull,           // "Disken er fuld"
+    PermissionDenied,   // "Adgang nægtet"
+    PathFileAccess,     // "Fejl ved adgang til sti/fil"
+    PathNotFound,       // "Stien blev ikke fundet"
+};
+
+std::string errorDescription(RunError e);
+
+// Reads a file line by line. A line ends with CR LF, with LF, or with the end of
+// the file; a CR on its own is part of the line. A read error is never taken for
+// the end of the file: readLine() then fails and error() says why.
+class TextFileIn {
+public:
+    TextFileIn() = default;
+    ~TextFileIn();
+    TextFileIn(const TextFileIn&) = delete;
+    TextFileIn& operator=(const TextFileIn&) = delete;
+
+    bool open(const std::string& path);
+    // false at the end of the file or on an error (then error() is set).
+    bool readLine(std::string& line);
+    // True when every byte has been read. An error found while looking ahead makes
+    // this false, so the next readLine() reports it.
+    bool eof();
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    RunError error() const { return error_; }
+
+    // Longest line accepted; a longer one fails with OutOfMemory instead of taking
+    // all memory.
+    static constexpr std::size_t maxLineLength = 16u * 1024u * 1024u;
+
+private:
+    bool fill();  // false at the end or on an error
+
+    int fd_ = -1;
+    RunError error_ = RunError::None;
+    bool atEnd_ = false;
+    std::string buffer_;
+    std::size_t pos_ = 0;
+};
+
+// Writes a file line by line, safely: the lines go to a temporary file beside the
+// target, and only close() puts it in the target's place (flushed to disk, then
+// renamed over it). Until then, and whenever anything fails, the old file stays as
+// it was and the temporary file is removed. A target that is a link is followed, so
+// the file it points to is replaced and the link kept.
+class TextFileOut {
+public:
+    TextFileOut() = default;
+    ~TextFileOut();  // without a successful close() the target is left alone
+    TextFileOut(const TextFileOut&) = delete;
+    TextFileOut& operator=(const TextFileOut&) = delete;
+
+    // Refuses a target that exists and may not be written ("Adgang nægtet").
+    bool open(const std::string& path);
+    // Writes the line and CR LF.
+    bool writeLine(std::string_view line);
+    // Puts the written file in the target's place. False (and the old file kept)
+    // when anything failed since open(). Closing a file never opened is no error.
+    bool close();
+    // Drops what was written; the target is untouched.
+    void discard();
+    bool isOpen() const { return fd_ >= 0; }
+    RunError error() const { return error_; }
+
+private:
+    bool fail(RunError e);
+
+    int fd_ = -1;
+    RunError error_ = RunError::None;
+    bool failed_ = false;
+    std::string target_;
+    std::string temp_;
+    unsigned mode_ = 0;  // permissions the new file gets
+};

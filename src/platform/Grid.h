@@ -1,0 +1,292 @@
+#pragma once
+// One grid view of the work window, showing one GridTabel unbound.
+//
+// The grid keeps its layout (columns and their settings), the current cell and the
+// edit in progress, and raises the events. The rules of editing and committing live
+// here once; a view (the Qt one, or the recording double of the tests) only draws
+// and passes the user's actions in through the user-side operations below.
+//
+// Grid column i shows table column (the table's lowest column bound + i); a table
+// column beyond the grid's last column is not shown, and a grid column beyond the
+// table's last column shows empty cells. Every table row is a grid row, the table's
+// first row as grid row 0.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "datamodel/GridTabel.h"
+#include "datamodel/Variant.h"
+#include "platform/Farve.h"
+
+// Column alignment as the set-ups give it; a column without one aligns by content
+// (numbers right, texts left).
+enum class Justering { Venstre = 0, Hoejre = 1, Centreret = 2 };
+
+// Value-list presentation: 2 shows the list as a drop-down on the cell.
+inline constexpr int ListePraesentationRulleliste = 2;
+
+class Grid;
+class GridColumn;
+
+// Told by the grid what the program changed, so a view can redraw. Every
+// operation of the program's side also reports itself through programKald, in
+// the form "refresh", "setCaption(\"Kriterier\")", "column(2).setLocked(true)",
+// "column(1).valueList().add(3, \"B1\")", so a test can read back the calls in order.
+class GridVisning {
+public:
+    virtual ~GridVisning() = default;
+    virtual void tabelSkiftet() {}      // bound to a table, rebound, or back to design: take the shape anew
+    virtual void dataOpdateret() {}     // refresh: cells (and maybe the row count) changed
+    virtual void layoutAendret() {}     // columns or any grid/column setting changed
+    virtual void aktuelCelleFlyttet() {}
+    virtual void redigeringSlut() {}    // the edit in progress was committed or dropped: close the editor
+    virtual void fokusOenskes() {}      // the program set the focus on the grid
+    virtual void programKald(const std::string& /*kald*/) {}
+};
+
+struct ValueItem {
+    Variant value;
+    std::string displayText;
+};
+
+// The value list of a column: the cell holds an item's value, the grid shows its
+// display text.
+class ValueList {
+public:
+    int presentation() const { return presentation_; }
+    void setPresentation(int p);
+    bool isDropDown() const { return presentation_ == ListePraesentationRulleliste; }
+
+    std::optional<bool> listOptionA() const { return optA_; }
+    std::optional<bool> listOptionB() const { return optB_; }
+    std::optional<bool> listOptionC() const { return optC_; }
+    void setListOptionA(bool v);
+    void setListOptionB(bool v);
+    void setListOptionC(bool v);
+
+    int count() const { return static_cast<int>(items_.size()); }
+    const ValueItem& item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+    void add(Variant value, std::string displayText);  // at the end
+    void remove(int index);                             // an index outside the list does nothing
+
+    // The item whose value has the same text form as the cell value, so a number
+    // read back from a data file as text still finds its item; nullptr if none.
+    const ValueItem* find(const Variant& cellValue) const;
+
+private:
+    friend class GridColumn;
+    friend class Grid;
+    void kald(const std::string& k);
+    GridColumn* owner_ = nullptr;
+    int presentation_ = 0;
+    std::optional<bool> optA_, optB_, optC_;
+    std::vector<ValueItem> items_;
+};
+
+// One column of a grid. Settings that are never set read as nullopt: the
+// component's default stands.
+class GridColumn {
+public:
+    GridColumn(const GridColumn&) = delete;
+    GridColumn& operator=(const GridColumn&) = delete;
+
+    int index() const;  // the column's current index in its grid
+
+    const std::string& caption() const { return caption_; }
+    int width() const { return width_; }  // twips
+    bool visible() const { return visible_; }
+    bool locked() const { return locked_; }
+    std::optional<Justering> alignment() const { return alignment_; }
+    const std::string& numberFormat() const { return numberFormat_; }  // "" the default form
+    std::optional<Farve> backColor() const { return backColor_; }
+    bool bold() const { return bold_; }
+    std::optional<bool> columnOptionA() const { return optA_; }
+    std::optional<bool> columnOptionB() const { return optB_; }
+    std::optional<bool> columnOptionC() const { return optC_; }
+    std::optional<bool> columnOptionD() const { return optD_; }
+    std::optional<bool> columnOptionE() const { return optE_; }
+
+    void setCaption(std::string caption);
+    void setWidth(int twips);
+    void setVisible(bool v);
+    void setLocked(bool v);
+    void setAlignment(Justering j);
+    void setNumberFormat(std::string format);
+    void setBackColor(Farve f);
+    void setBold(bool v);
+    void setColumnOptionA(bool v);
+    void setColumnOptionB(bool v);
+    void setColumnOptionC(bool v);
+    void setColumnOptionD(bool v);
+    void setColumnOptionE(bool v);
+
+    ValueList& valueList() { return list_; }
+    const ValueList& valueList() const { return list_; }
+
+    Grid& grid() const { return *owner_; }
+
+private:
+    friend class Grid;
+    friend class ValueList;
+    explicit GridColumn(Grid* owner);
+    void kald(const std::string& k);
+    void aendret();
+
+    Grid* owner_;
+    std::string caption_;
+    int width_ = 1000;
+    bool visible_ = true;
+    bool locked_ = false;
+    std::optional<Justering> alignment_;
+    std::string numberFormat_;
+    std::optional<Farve> backColor_;
+    bool bold_ = false;
+    std::optional<bool> optA_, optB_, optC_, optD_, optE_;
+    ValueList list_;
+};
+
+class Grid {
+public:
+    explicit Grid(std::string navn = "");
+    ~Grid();
+    Grid(const Grid&) = delete;
+    Grid& operator=(const Grid&) = delete;
+
+    const std::string& navn() const { return navn_; }
+
+    // ---- Events. Those raised by the program's own calls run inside the call. ----
+    // Before an edited value is committed: the column, the cell's old value, and
+    // cancel (set true to refuse the edit; the editor stays open with the refused text).
+    std::function<void(int col, Variant& oldValue, bool& cancel)> beforeColUpdate;
+    // A value was picked from a drop-down cell; columnValue(col) is the picked value.
+    std::function<void(int col)> comboSelect;
+    // The current cell moved; the table row and the grid column it left.
+    std::function<void(int lastTableRow, int lastCol)> rowColChange;
+    std::function<void()> gotFocus;
+    // The parameterless notification: after a committed edit.
+    std::function<void()> afterColUpdate;
+
+    // ---- Binding ----
+    void bind(GridTabel* tabel);
+    GridTabel* tabel() const { return tabel_; }
+    void rebind();   // take over the table's shape; drops an edit in progress
+    void refresh();  // redraw from the table; keeps the binding and a still valid edit
+    void update();   // the parameterless operation: redraw the current row
+
+    // ---- Grid settings ----
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    std::optional<int> fontSize() const { return fontSize_; }  // points
+    void setFontSize(int points);
+    std::optional<int> gridOptionA() const { return gridOptA_; }
+    std::optional<bool> gridOptionB() const { return gridOptB_; }
+    std::optional<bool> gridOptionC() const { return gridOptC_; }
+    void setGridOptionA(int v);
+    void setGridOptionB(bool v);
+    void setGridOptionC(bool v);
+    // The two presentation settings of the chart-data grids: 3 marks the whole
+    // current row; true shows the current row selected.
+    std::optional<int> marqueeStyle() const { return marqueeStyle_; }
+    std::optional<bool> rowSelection() const { return rowSelection_; }
+    void setMarqueeStyle(int v);
+    void setRowSelection(bool v);
+
+    // ---- Column collection ----
+    int columnCount() const { return static_cast<int>(columns_.size()); }
+    GridColumn& column(int index);  // throws std::out_of_range outside 0..count-1
+    const GridColumn& column(int index) const;
+    GridColumn& addColumn(int index);  // index clamped to 0..count; drops an edit in progress
+    void removeColumn(int index);      // an index outside does nothing; drops an edit in progress
+
+    // ---- Shape and cells as shown ----
+    int rowCount() const { return tabel_ ? tabel_->antalRaekker() : 0; }
+    int tableRow(int row) const;  // grid row -> table row
+    int tableColumn(int col) const;
+    Variant cellValue(int row, int col) const;
+    // The text the grid shows: a list item's display text, or the value's text form.
+    std::string cellText(int row, int col) const;
+
+    // ---- Current cell ----
+    int row() const { return row_; }  // counted from 0
+    int col() const { return col_; }
+    int currentTableRow() const { return tableRow(row_); }  // the table's row index, from 1
+    // Moves the current cell; an edit in progress in another cell is committed first,
+    // and a refused commit keeps the cell where it is (result false).
+    bool setRow(int row);
+    bool setCol(int col);
+
+    // ---- Edit in progress ----
+    bool editing() const { return edit_.has_value(); }
+    int editRow() const { return edit_ ? edit_->row : -1; }
+    int editCol() const { return edit_ ? edit_->col : -1; }
+    const std::string& editText() const;  // the editor's text ("" without an edit)
+    // The edited value of the column while it is edited (also during the events),
+    // otherwise the cell of the current row.
+    Variant columnValue(int col) const;
+    // Commits the edit in progress (runs beforeColUpdate inside the call). False
+    // when refused, or when called again from inside the commit's own event.
+    bool endEdit();
+    bool dataChanged() const { return edit_ && edit_->changed; }
+
+    // ---- Focus ----
+    bool hasFocus() const { return focused_; }
+    void setFocus();
+
+    // ---- The user's side: called by a view or by the tests' double ----
+    bool userMoveTo(int row, int col);     // click or keyboard move
+    bool userStartEdit();                  // opens the editor on the current cell
+    bool userType(const std::string& text);  // the editor's whole new text
+    bool userEnter();                      // Enter / Tab: commit
+    bool userPick(int itemIndex);          // pick from the drop-down of the current cell
+    void userEscape();                     // drops the edit
+    void userFocusIn();
+    void userFocusOut();
+    bool cellEditable(int row, int col) const;
+
+    // ---- Design state ----
+    // Back to the state the window's design gives: unbound, no caption, no settings,
+    // two empty design columns, no edit.
+    void restoreDesign();
+
+    void setVisning(GridVisning* v) { visning_ = v; }
+    GridVisning* visning() const { return visning_; }
+
+private:
+    friend class GridColumn;
+    friend class ValueList;
+
+    struct Edit {
+        int row;
+        int col;
+        std::string originalText;
+        std::string text;
+        Variant value;
+        bool changed = false;
+    };
+
+    void kald(const std::string& k);
+    void layoutAendret();
+    void dropEdit();
+    bool beginEdit();
+    bool moveTo(int row, int col);
+    bool commit();
+    int columnIndexOf(const GridColumn* c) const;
+
+    std::string navn_;
+    GridTabel* tabel_ = nullptr;
+    std::string caption_;
+    std::optional<int> fontSize_;
+    std::optional<int> gridOptA_;
+    std::optional<bool> gridOptB_, gridOptC_;
+    std::optional<int> marqueeStyle_;
+    std::optional<bool> rowSelection_;
+    std::vector<std::unique_ptr<GridColumn>> columns_;
+    int row_ = 0;
+    int col_ = 0;
+    std::optional<Edit> edit_;
+    bool committing_ = false;
+    bool focused_ = false;
+    GridVisning* visning_ = nullptr;
+};

@@ -1,0 +1,273 @@
+#include "HentSkrivFil.h"
+
+#include <vector>
+
+#include "Tabeller.h"
+#include "Talformat.h"
+#include "Tegnsaet.h"
+#include "platform/Beskeder.h"
+
+namespace {
+
+// "ð", the character of the byte 240 in Windows-1252, stands for ";" in the file.
+constexpr std::string_view Erstatning = "\xC3\xB0";
+
+// How a field is written and read back.
+enum class Form {
+    Kodet,          // free text of blocks 1 and 2: escaped, blanks trimmed
+    Tal,            // analyses: a number in the user's locale, or nothing
+    Tekst,          // as read
+    TalEllerTekst,  // results: a number where it reads as one, else the text
+};
+
+struct Celle {
+    int raekke;
+    int soejle;
+    Form form;
+};
+
+// One block as the reader meets it: re-dimension, empty some cells, then take the
+// fields cell by cell.
+struct Blok {
+    GridTabel* tabel;
+    int sidsteRaekke;
+    bool medSoejler;  // also set the columns 0..sidsteSoejle
+    int sidsteSoejle;
+    std::vector<Celle> celler;
+    std::vector<Celle> toemmes;  // set to Empty before the fields are taken
+};
+
+std::vector<Blok> Blokke() {
+    Tabeller& t = tabeller();
+    std::vector<Blok> b;
+
+    Blok lokalitet{&t.LokalitetData, 5, false, 1, {}, {}};
+    for (int r = 1; r <= 5; ++r) lokalitet.celler.push_back({r, 1, Form::Kodet});
+    b.push_back(std::move(lokalitet));
+
+    Blok boring{&t.BoringData, 3, true, 6, {}, {}};
+    for (int c = 2; c <= 6; ++c)
+        for (int r = 1; r <= 3; ++r) boring.celler.push_back({r, c, Form::Kodet});
+    b.push_back(std::move(boring));
+
+    Blok analyse{&t.AnalyseData, 18, true, 6, {}, {}};
+    for (int c = 2; c <= 6; ++c)
+        for (int r = 1; r <= 18; ++r) analyse.celler.push_back({r, c, Form::Tal});
+    b.push_back(std::move(analyse));
+
+    Blok afstand{&t.AfstandData, 1, true, 6, {}, {}};
+    for (int c = 1; c <= 6; ++c) afstand.celler.push_back({1, c, Form::Tekst});
+    b.push_back(std::move(afstand));
+
+    Blok komponent{&t.KomponentData, 5, true, 6, {}, {}};
+    for (int c : {0, 2, 3, 4, 5, 6})
+        for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, Form::Tekst});
+    b.push_back(std::move(komponent));
+
+    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}, {}};
+    for (int c = 2; c <= 6; ++c)
+        for (int r = 1; r <= 10; ++r) {
+            kvalitet.toemmes.push_back({r, c, Form::Tekst});
+            kvalitet.celler.push_back({r, c, Form::TalEllerTekst});
+        }
+    b.push_back(std::move(kvalitet));
+
+    Blok blanding{&t.BlandingData, 2, true, 6, {}, {}};
+    for (int c = 1; c <= 5; ++c) {
+        blanding.toemmes.push_back({1, c, Form::Tekst});
+        blanding.toemmes.push_back({2, c, Form::Tekst});
+        blanding.celler.push_back({1, c, Form::TalEllerTekst});
+        blanding.celler.push_back({2, c, Form::Tekst});
+    }
+    b.push_back(std::move(blanding));
+
+    for (auto& g : t.GrundvandstypeData) {
+        Blok type{&g, 5, true, 5, {}, {}};
+        for (int r = 1; r <= 5; ++r)
+            for (int z = 1; z <= 4; ++z) type.celler.push_back({r, z, Form::Tekst});
+        b.push_back(std::move(type));
+    }
+    return b;
+}
+
+std::string Erstat(std::string_view tekst, std::string_view fra, std::string_view til) {
+    std::string ud;
+    ud.reserve(tekst.size());
+    std::size_t i = 0;
+    while (i < tekst.size()) {
+        if (tekst.substr(i, fra.size()) == fra) {
+            ud += til;
+            i += fra.size();
+        } else {
+            ud += tekst[i++];
+        }
+    }
+    return ud;
+}
+
+// ";" as "ð"; a CR or LF would end the line in the file, so it becomes a blank.
+std::string Kod(std::string_view tekst) {
+    std::string ud;
+    ud.reserve(tekst.size());
+    for (char ch : tekst) {
+        if (ch == ';') ud += Erstatning;
+        else if (ch == '\r' || ch == '\n') ud += ' ';
+        else ud += ch;
+    }
+    return ud;
+}
+
+std::string Afkod(std::string_view tekst) { return Erstat(tekst, Erstatning, ";"); }
+
+std::string TrimBlanke(std::string_view s) {
+    const auto a = s.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    const auto z = s.find_last_not_of(' ');
+    return std::string(s.substr(a, z - a + 1));
+}
+
+std::string SomFelt(const Variant& v, Form form) {
+    if (form == Form::Kodet) return KodSemikolon(v);
+    // Every free text is escaped, not only those of blocks 1 and 2, so a ";" typed
+    // anywhere cannot shift the fields; these keep their blanks.
+    if (v.isText()) return Kod(v.text());
+    return TekstForm(v);
+}
+
+std::array<Variant, 1001>& felter() {
+    static std::array<Variant, 1001> f;
+    return f;
+}
+
+// Takes the fields of FeltTabel into the blocks; stops at the first field that
+// cannot be taken, the cells before it set.
+bool FyldBlokke(RunError& fejl) {
+    const auto& felt = felter();
+    const Talformat& format = Talformat::aktuel();
+    std::size_t i = 0;
+    for (Blok& b : Blokke()) {
+        GridTabel& tabel = *b.tabel;
+        tabel.redimensioner(1, b.sidsteRaekke, b.medSoejler ? 0 : tabel.foersteSoejle(),
+                            b.medSoejler ? b.sidsteSoejle : tabel.sidsteSoejle());
+        for (const Celle& c : b.toemmes) tabel.saet(c.raekke, c.soejle, Variant());
+        for (const Celle& c : b.celler) {
+            const Variant& f = felt[i++];
+            const std::string tekst = TekstForm(f);
+            switch (c.form) {
+            case Form::Kodet:
+                tabel.saet(c.raekke, c.soejle, AfkodSemikolon(f));
+                break;
+            case Form::Tal:
+                if (!tekst.empty()) {
+                    const std::optional<double> x = format.fortolk(tekst);
+                    if (!x) {
+                        fejl = RunError::TypeMismatch;
+                        return false;
+                    }
+                    tabel.saet(c.raekke, c.soejle, *x);
+                }
+                break;
+            case Form::Tekst:
+                tabel.saet(c.raekke, c.soejle, f.isText() ? Variant(Afkod(f.text())) : f);
+                break;
+            case Form::TalEllerTekst:
+                if (!tekst.empty()) {
+                    if (const std::optional<double> x = format.fortolk(tekst))
+                        tabel.saet(c.raekke, c.soejle, *x);
+                    else
+                        tabel.saet(c.raekke, c.soejle, Afkod(tekst));
+                }
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string KodSemikolon(const Variant& tekst) { return TrimBlanke(Kod(TekstForm(tekst))); }
+
+std::string AfkodSemikolon(const Variant& tekst) { return TrimBlanke(Afkod(TekstForm(tekst))); }
+
+const std::array<Variant, 1001>& FeltTabel() { return felter(); }
+
+bool DelLinje(const std::string& linje, std::int16_t& antal, RunError& fejl) {
+    std::vector<std::size_t> separatorer;
+    std::size_t start = 0;
+    while (start < linje.size()) {
+        const std::size_t p = linje.find(';', start);
+        if (p == std::string::npos) break;
+        if (separatorer.size() == 1000) {
+            fejl = RunError::SubscriptOutOfRange;
+            return false;
+        }
+        separatorer.push_back(p);
+        start = p + 1;
+    }
+    auto& felt = felter();
+    felt.fill(Variant());
+    antal = static_cast<std::int16_t>(separatorer.size());
+    if (separatorer.empty()) {
+        fejl = RunError::SubscriptOutOfRange;
+        return false;
+    }
+    felt[0] = linje.substr(0, separatorer[0]);
+    for (std::size_t k = 1; k < separatorer.size(); ++k)
+        felt[k] = linje.substr(separatorer[k - 1] + 1, separatorer[k] - separatorer[k - 1] - 1);
+    return true;
+}
+
+bool SkrivFil(const std::string& sti) {
+    std::string linje;
+    for (const Blok& b : Blokke())
+        for (const Celle& c : b.celler) {
+            linje += SomFelt(b.tabel->hent(c.raekke, c.soejle), c.form);
+            linje += ';';
+        }
+    TextFileOut fil;
+    const bool skrevet = fil.open(sti) && fil.writeLine(TilWindows1252(linje)) && fil.close();
+    if (!skrevet) {
+        fil.discard();
+        visBesked("Der skete en fejl i forbindelse med at gemme data", BeskedIkon::Kritisk);
+    }
+    return skrevet;
+}
+
+bool HentFil(const std::string& sti) {
+    NulstilAlleData();
+    RunError fejl = RunError::None;
+    TextFileIn fil;
+    if (!fil.open(sti)) {
+        fejl = fil.error();
+    } else {
+        bool foersteLinje = true;
+        std::string raa;
+        while (!fil.eof()) {
+            if (!fil.readLine(raa)) {
+                fejl = fil.error() == RunError::None ? RunError::DeviceIOError : fil.error();
+                break;
+            }
+            // Editors often end a file with an empty line; any other empty line is
+            // still an error.
+            if (raa.empty() && !foersteLinje) {
+                const bool sidste = fil.eof();
+                if (fil.error() != RunError::None) {
+                    fejl = fil.error();
+                    break;
+                }
+                if (sidste) break;
+            }
+            std::int16_t antal = 0;
+            if (!DelLinje(FraWindows1252(raa), antal, fejl)) break;
+            if (!FyldBlokke(fejl)) break;
+            foersteLinje = false;
+        }
+        fil.close();
+    }
+    if (fejl == RunError::None) return true;
+    visBesked(errorDescription(fejl));
+    visBesked("Filen kunne ikke læses, sikkert fordi filen enten ikke kunne findes eller fordi det ikke er en "
+              "Akvifer data fil");
+    return false;
+}

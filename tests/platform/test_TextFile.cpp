@@ -1,0 +1,273 @@
+#include "platform/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string t = (fs::temp_directory_path() / "akv_textfile_XXXXXX").string();
+        path_ = ::mkdtemp(t.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> e;
+        for (const auto& d : fs::directory_iterator(path_)) e.push_back(d.path().filename().string());
+        return e;
+    }
+
+private:
+    std::string path_;
+};
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> readAll(const std::string& path) {
+    TextFileIn f;
+    EXPECT_TRUE(f.open(path));
+    std::vector<std::string> lines;
+    std::string line;
+    while (!f.eof()) {
+        EXPECT_TRUE(f.readLine(line));
+        lines.push_back(line);
+    }
+    EXPECT_FALSE(f.readLine(line));
+    EXPECT_EQ(f.error(), RunError::None);
+    return lines;
+}
+
+}  // namespace
+
+TEST(RunErrorTest, DanishDescriptions) {
+    const std::pair<RunError, const char*> cases[] = {
+        {RunError::None, ""},
+        {RunError::InvalidCall, "Ugyldigt procedurekald eller argument"},
+        {RunError::Overflow, "Overløb"},
+        {RunError::OutOfMemory, "Der er ikke mere hukommelse"},
+        {RunError::SubscriptOutOfRange, "Indeks uden for område"},
+        {RunError::TypeMismatch, "Typen stemmer ikke overens"},
+        {RunError::FileNotFound, "Filen blev ikke fundet"},
+        {RunError::DeviceIOError, "I/O-fejl på enheden"},
+        {RunError::DiskFull, "Disken er fuld"},
+        {RunError::PermissionDenied, "Adgang nægtet"},
+        {RunError::PathFileAccess, "Fejl ved adgang til sti/fil"},
+        {RunError::PathNotFound, "Stien blev ikke fundet"},
+    };
+    for (const auto& [e, text] : cases) EXPECT_EQ(errorDescription(e), text);
+}
+
+struct LineCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+class TextFileLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(TextFileLines, SplitsAtCrLfLfOrEnd) {
+    TempDir dir;
+    writeBytes(dir / "f.txt", GetParam().bytes);
+    EXPECT_EQ(readAll(dir / "f.txt"), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, TextFileLines,
+    ::testing::Values(
+        LineCase{"empty", "", {}},
+        LineCase{"crlf", "a;b;\r\n", {"a;b;"}},
+        LineCase{"lf", "a\nb\n", {"a", "b"}},
+        LineCase{"noEnd", "a\r\nlast", {"a", "last"}},
+        LineCase{"loneCrKept", "a\rb\r\n", {"a\rb"}},
+        LineCase{"crAtEnd", "a\r", {"a\r"}},
+        LineCase{"emptyLines", "\r\n\n", {"", ""}},
+        LineCase{"trailingEmpty", "x\r\n\r\n", {"x", ""}},
+        LineCase{"binary", std::string("\0\xF0\xE6\n", 4), {std::string("\0\xF0\xE6", 3)}},
+        // CR and LF fall on both sides of the 64 KiB read buffer.
+        LineCase{"crLfAcrossBuffer", std::string(65535, 'x') + "\r\nz",
+                 {std::string(65535, 'x'), "z"}},
+        LineCase{"longLine", std::string(200000, 'y') + "\n", {std::string(200000, 'y')}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextFileIn, OpenErrors) {
+    TempDir dir;
+    TextFileIn f;
+    EXPECT_FALSE(f.open(dir / "missing.akv"));
+    EXPECT_EQ(f.error(), RunError::FileNotFound);
+    EXPECT_FALSE(f.open(dir / "nofolder/missing.akv"));
+    EXPECT_EQ(f.error(), RunError::PathNotFound);
+    EXPECT_FALSE(f.open(dir.path()));
+    EXPECT_EQ(f.error(), RunError::PathFileAccess);
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(f.open(dir / "pipe"));  // must not block
+    EXPECT_EQ(f.error(), RunError::PathFileAccess);
+    EXPECT_FALSE(f.isOpen());
+}
+
+TEST(TextFileIn, ReadErrorIsNotTheEnd) {
+    // Reading this file fails at once with an I/O error (address 0 is unmapped).
+    TextFileIn f;
+    if (!f.open("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
+    EXPECT_FALSE(f.eof());
+    std::string line;
+    EXPECT_FALSE(f.readLine(line));
+    EXPECT_EQ(f.error(), RunError::DeviceIOError);
+}
+
+TEST(TextFileIn, OverlongLineFails) {
+    TempDir dir;
+    writeBytes(dir / "big", std::string(TextFileIn::maxLineLength + 1, 'a'));
+    TextFileIn f;
+    ASSERT_TRUE(f.open(dir / "big"));
+    std::string line;
+    EXPECT_FALSE(f.readLine(line));
+    EXPECT_EQ(f.error(), RunError::OutOfMemory);
+}
+
+TEST(TextFileOut, WritesLinesWithCrLf) {
+    TempDir dir;
+    TextFileOut f;
+    ASSERT_TRUE(f.open(dir / "ny.akv"));
+    ASSERT_TRUE(f.writeLine(std::string("a;\xE6;", 4)));
+    ASSERT_TRUE(f.writeLine(""));
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(readBytes(dir / "ny.akv"), std::string("a;\xE6;\r\n\r\n", 8));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"ny.akv"});
+    EXPECT_TRUE(f.close());  // closing again is no error
+}
+
+TEST(TextFileOut, NewFileGetsUmaskPermissions) {
+    TempDir dir;
+    mode_t old = ::umask(022);
+    TextFileOut f;
+    ASSERT_TRUE(f.open(dir / "ny.akv") && f.writeLine("x") && f.close());
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "ny.akv").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+TEST(TextFileOut, ReplacesKeepingPermissions) {
+    TempDir dir;
+    writeBytes(dir / "f.akv", "old");
+    ::chmod((dir / "f.akv").c_str(), 0640);
+    TextFileOut f;
+    ASSERT_TRUE(f.open(dir / "f.akv"));
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");  // untouched until close
+    ASSERT_TRUE(f.writeLine("new"));
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(readBytes(dir / "f.akv"), "new\r\n");
+    struct stat st {};
+    ::stat((dir / "f.akv").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(dir.entries().size(), 1u);
+}
+
+TEST(TextFileOut, DiscardOrDestroyLeavesOldFile) {
+    TempDir dir;
+    writeBytes(dir / "f.akv", "old");
+    {
+        TextFileOut f;
+        ASSERT_TRUE(f.open(dir / "f.akv"));
+        ASSERT_TRUE(f.writeLine("new"));
+    }
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    TextFileOut g;
+    ASSERT_TRUE(g.open(dir / "f.akv"));
+    g.discard();
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
+}
+
+TEST(TextFileOut, RefusedTargets) {
+    TempDir dir;
+    TextFileOut f;
+    EXPECT_FALSE(f.open(dir / "nofolder/f.akv"));
+    EXPECT_EQ(f.error(), RunError::PathNotFound);
+    EXPECT_FALSE(f.writeLine("x"));
+    EXPECT_FALSE(f.close());
+    EXPECT_FALSE(f.open(dir.path()));
+    EXPECT_EQ(f.error(), RunError::PathFileAccess);
+    EXPECT_FALSE(f.open(""));
+
+    writeBytes(dir / "ro.akv", "old");
+    ::chmod((dir / "ro.akv").c_str(), 0444);
+    EXPECT_FALSE(f.open(dir / "ro.akv"));
+    EXPECT_EQ(f.error(), RunError::PermissionDenied);
+    EXPECT_EQ(readBytes(dir / "ro.akv"), "old");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"ro.akv"});
+}
+
+TEST(TextFileOut, ReadOnlyFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the super-user may write any folder";
+    TempDir dir;
+    writeBytes(dir / "f.akv", "old");
+    ::chmod(dir.path().c_str(), 0555);
+    TextFileOut f;
+    EXPECT_FALSE(f.open(dir / "f.akv"));
+    EXPECT_EQ(f.error(), RunError::PermissionDenied);
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+}
+
+TEST(TextFileOut, WriteFailureKeepsOldFile) {
+    TempDir dir;
+    writeBytes(dir / "f.akv", "old");
+    // A file-size limit makes the write fail, also for the super-user.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit lim = old;
+    lim.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lim), 0);
+    TextFileOut f;
+    bool opened = f.open(dir / "f.akv");
+    bool wrote = opened && f.writeLine(std::string(100, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(opened);
+    EXPECT_FALSE(wrote);
+    EXPECT_EQ(f.error(), RunError::DiskFull);
+    EXPECT_FALSE(f.close());
+    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
+}
+
+TEST(TextFileOut, FollowsLink) {
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    writeBytes(dir / "real/f.akv", "old");
+    fs::create_symlink("real/f.akv", dir / "link.akv");
+    TextFileOut f;
+    ASSERT_TRUE(f.open(dir / "link.akv") && f.writeLine("new") && f.close());
+    EXPECT_TRUE(fs::is_symlink(dir / "link.akv"));
+    EXPECT_EQ(readBytes(dir / "real/f.akv"), "new\r\n");
+}

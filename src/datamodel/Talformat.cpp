@@ -38,8 +38,7 @@ std::string lokalenavn() {
     return {};
 }
 
-// What the C library knows about a language we have no entry for; nullopt when it
-// does not have the locale installed.
+// The separators of an installed locale; nullopt when it is not installed.
 std::optional<Talformat> fraCBibliotek(const std::string& navn) {
     locale_t loc = newlocale(LC_NUMERIC_MASK, navn.c_str(), static_cast<locale_t>(nullptr));
     if (!loc) return std::nullopt;
@@ -68,11 +67,13 @@ Talformat Talformat::fraSystem() {
     const std::string navn = lokalenavn();
     const std::string sprog = navn.substr(0, navn.find_first_of("_.@"));
     if (sprog.empty() || sprog == "C" || sprog == "POSIX") return dansk();
+    // The installed locale knows its country's habits (en_DK, de_CH); the table
+    // covers a machine where it is not installed.
+    if (auto f = fraCBibliotek(navn)) return *f;
     for (const auto& s : kommaSprog)
         if (sprog == s.sprog) return {s.decimal, s.tusind};
     for (const char* s : punktumSprog)
         if (sprog == s) return engelsk();
-    if (auto f = fraCBibliotek(navn)) return *f;
     return dansk();
 }
 

@@ -10,7 +10,7 @@
 std::string OpslagModelstof() {
     Beregningstilstand& t = tilstand();
     if (t.ModelstofNavn.isText()) {
-        for (const Modelstof& stof : Modelstoffer) {
+        for (const Modelstof& stof : ModelstofTabel) {
             if (t.ModelstofNavn.text() != stof.navn) continue;
             if (stof.brugerensVaerdier) {
                 // As the user typed them, type and all.

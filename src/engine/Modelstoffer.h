@@ -11,7 +11,7 @@ struct Modelstof {
     bool brugerensVaerdier;  // the user's BrugerKulstofValens/-Indhold instead
 };
 
-inline constexpr std::array<Modelstof, 14> Modelstoffer{{
+inline constexpr std::array<Modelstof, 14> ModelstofTabel{{
     {"Andet", 0.0, 0.0, true},
     {"Acetone", -1.333, 62.1, false},
     {"Benzen", -1.0, 92.3, false},

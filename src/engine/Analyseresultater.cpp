@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Diverse.h"

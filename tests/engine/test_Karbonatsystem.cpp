@@ -4,6 +4,7 @@
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
+#include "datamodel/Diverse.h"
 #include "datamodel/Talformat.h"
 #include "engine/Karbonatsystem.h"
 #include "support/RecordingBeskeder.h"
@@ -211,6 +212,21 @@ TEST_F(KarbonatsystemTest, UgyldigeInddataGiverIngenNaN) {
         const Variant& fe = t.MaetnIndeksFeCO3[0];
         EXPECT_TRUE(fe.isText() || std::isfinite(fe.dbl()));
     }
+}
+
+// A solver must learn that such an evaluation failed, though no box is shown for it.
+TEST_F(KarbonatsystemTest, IkkeEndeligLogaritmeTaellerSomFejlUnderOpsamling) {
+    SaetVand(0, {10, 1e308, 100, 1, 50, 0.01, 0.005});
+    {
+        Log10Opsamling opsamling;
+        Beregn(0);
+        EXPECT_GT(opsamling.antalFejl(), 0);
+    }
+    EXPECT_LE(beskeder_.vist.size(), 1u);
+    SaetVand(0, {10, 7.0, 100, 1, 50, 0.01, 0.005});
+    Log10Opsamling opsamling;
+    Beregn(0);
+    EXPECT_EQ(opsamling.antalFejl(), 0);
 }
 
 TEST_F(KarbonatsystemTest, BeregnIndeksUdenforGoerIntet) {

@@ -1,0 +1,123 @@
+#pragma once
+// The Qt view of a Grid: a thin table model over the grid's GridTabel, a table
+// view and an item delegate (a line editor, or a combo box on a column with a
+// value list). The edit and commit rules are the Grid's; this only draws and
+// passes the user's keys, clicks and picks in.
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QWidget>
+
+#include "platform/Grid.h"
+
+class QLabel;
+
+class QtGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit QtGridModel(Grid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Takes the grid's shape anew; closes every editor.
+    void nulstil();
+    // Follows the table's cells (and row count) without a reset, so an open editor
+    // survives a refresh made from inside its own event.
+    void opdater();
+    // Columns or settings changed.
+    void layoutOpdater();
+
+private:
+    Grid& grid_;
+    int rows_ = 0;
+    int cols_ = 0;
+};
+
+class QtGridView;
+
+class QtGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    QtGridDelegate(Grid& grid, QtGridView* view);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override;
+
+private:
+    Grid& grid_;
+    QtGridView* view_;
+};
+
+class QtGridView : public QTableView {
+    Q_OBJECT
+public:
+    QtGridView(Grid& grid, QWidget* parent = nullptr);
+
+    QWidget* aabenEditor() const { return editor_; }
+    void editorAabnet(QWidget* editor) { editor_ = editor; }
+    // Closes the open editor because the grid ended or dropped the edit.
+    void lukEditor();
+    // Puts the view's current index where the grid's current cell is.
+    void foelgAktuelCelle();
+
+protected:
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool commitFraVisning();
+
+    Grid& grid_;
+    QPointer<QWidget> editor_;
+    bool iCommit_ = false;     // the view itself is committing: it closes the editor after
+    bool afvist_ = false;      // the last commit was refused: keep the editor open
+    bool lukker_ = false;
+    bool foelger_ = false;     // moving the current index to follow the grid
+};
+
+// A grid with its caption above it; the one view of its Grid while it lives.
+class QtGrid : public QWidget, public GridVisning {
+    Q_OBJECT
+public:
+    explicit QtGrid(Grid& grid, QWidget* parent = nullptr);
+    ~QtGrid() override;
+
+    Grid& grid() { return grid_; }
+    QtGridView* view() { return view_; }
+    QtGridModel* model() { return model_; }
+    QLabel* captionLabel() { return caption_; }
+
+    // Twips to pixels of this screen (1440 twips to the inch).
+    int twipsTilPixels(int twips) const;
+
+    // GridVisning
+    void tabelSkiftet() override;
+    void dataOpdateret() override;
+    void layoutAendret() override;
+    void aktuelCelleFlyttet() override;
+    void redigeringSlut() override;
+    void fokusOenskes() override;
+
+private:
+    void anvendLayout();
+
+    Grid& grid_;
+    QLabel* caption_;
+    QtGridModel* model_;
+    QtGridView* view_;
+    QtGridDelegate* delegate_;
+};

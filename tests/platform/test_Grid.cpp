@@ -1,0 +1,448 @@
+// The grid's own rules, without a screen: which cell a value lands in, when the
+// events run, what a pick stores, what drops an edit, and the window's design state.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "datamodel/Talformat.h"
+#include "platform/Grid.h"
+#include "platform/InddataGrids.h"
+#include "support/RecordingGrid.h"
+
+namespace {
+
+class GridTest : public ::testing::Test {
+protected:
+    GridTest() : format(Talformat::dansk()) {
+        tabel.redimensioner(1, 3, 0, 3);
+        tabel.saet(1, 0, "pH");
+        tabel.saet(2, 0, "Calcium");
+        tabel.saet(3, 0, "Jern");
+        tabel.saet(2, 2, 5);
+        grid.restoreDesign();
+        grid.addColumn(2);
+        grid.bind(&tabel);
+        grid.column(0).setLocked(true);
+        grid.beforeColUpdate = [this](int col, Variant& old, bool& cancel) {
+            hændelser.push_back({col, old, grid.currentTableRow(), grid.columnValue(col)});
+            cancel = afvis;
+        };
+        r.glem();
+    }
+
+    struct BeforeUpdate {
+        int col;
+        Variant old;
+        int tabelRaekke;
+        Variant vaerdi;
+    };
+
+    TalformatScope format;
+    GridTabel tabel;
+    Grid grid{"TDBGridTest"};
+    RecordingGrid r{grid};
+    std::vector<BeforeUpdate> hændelser;
+    bool afvis = false;
+};
+
+TEST_F(GridTest, AcceptedEditReachesTheEditedCellAsTypedText) {
+    ASSERT_TRUE(r.typeAndEnter(1, 2, "7,25"));
+    ASSERT_EQ(hændelser.size(), 1u);
+    EXPECT_EQ(hændelser[0].col, 2);
+    EXPECT_EQ(hændelser[0].old, Variant(5));
+    EXPECT_EQ(hændelser[0].tabelRaekke, 2);
+    EXPECT_EQ(hændelser[0].vaerdi, Variant("7,25"));
+    EXPECT_EQ(tabel.hent(2, 2), Variant("7,25"));
+    EXPECT_FALSE(grid.editing());
+    EXPECT_FALSE(grid.dataChanged());
+}
+
+TEST_F(GridTest, RefusedEditKeepsTheOldValueAndTheRefusedText) {
+    afvis = true;
+    EXPECT_FALSE(r.typeAndEnter(1, 2, "abc"));
+    EXPECT_EQ(tabel.hent(2, 2), Variant(5));
+    EXPECT_TRUE(grid.editing());
+    EXPECT_TRUE(grid.dataChanged());
+    EXPECT_EQ(grid.editText(), "abc");
+    // Corrected and accepted on the next try.
+    afvis = false;
+    ASSERT_TRUE(grid.userType("6"));
+    EXPECT_TRUE(r.enter());
+    EXPECT_EQ(tabel.hent(2, 2), Variant("6"));
+    EXPECT_EQ(hændelser.size(), 2u);
+}
+
+// What each way of leaving an edit does to the event and the table.
+struct Afslutning {
+    const char* navn;
+    bool afvis;
+    int raekke, kolonne;  // where the user goes next, or -1 for Enter/Escape/endEdit
+    bool escape;
+    bool programmet;       // endEdit instead of the user's Enter
+    int forventetHaendelser;
+    bool forventetSkrevet;
+    int forventetRaekke;   // the current row afterwards
+};
+
+class GridAfslutning : public GridTest, public ::testing::WithParamInterface<Afslutning> {};
+
+TEST_P(GridAfslutning, EventAndTable) {
+    const Afslutning& a = GetParam();
+    afvis = a.afvis;
+    ASSERT_TRUE(r.type(0, 1, "x"));
+    if (a.escape) r.escape();
+    else if (a.raekke >= 0) r.click(a.raekke, a.kolonne);
+    else if (a.programmet) grid.endEdit();
+    else r.enter();
+    EXPECT_EQ(static_cast<int>(hændelser.size()), a.forventetHaendelser);
+    EXPECT_EQ(tabel.hent(1, 1) == Variant("x"), a.forventetSkrevet);
+    EXPECT_TRUE(tabel.hent(3, 2).isEmpty());  // never into the clicked cell
+    EXPECT_EQ(grid.row(), a.forventetRaekke);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, GridAfslutning,
+    ::testing::Values(
+        Afslutning{"Enter", false, -1, -1, false, false, 1, true, 0},
+        Afslutning{"EndEdit", false, -1, -1, false, true, 1, true, 0},
+        Afslutning{"ClickElsewhere", false, 2, 2, false, false, 1, true, 2},
+        Afslutning{"ClickElsewhereRefused", true, 2, 2, false, false, 1, false, 0},
+        Afslutning{"ClickSameCell", false, 0, 1, false, false, 0, false, 0},
+        Afslutning{"Escape", false, -1, -1, true, false, 0, false, 0},
+        Afslutning{"EnterRefused", true, -1, -1, false, false, 1, false, 0}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+TEST_F(GridTest, UnchangedTextCommitsWithoutEvent) {
+    ASSERT_TRUE(grid.userMoveTo(1, 2));
+    ASSERT_TRUE(grid.userType("5"));  // the text form of the cell's 5
+    EXPECT_FALSE(grid.dataChanged());
+    EXPECT_TRUE(grid.endEdit());
+    EXPECT_TRUE(hændelser.empty());
+    EXPECT_EQ(tabel.hent(2, 2), Variant(5));
+}
+
+TEST_F(GridTest, LockedColumnAndCellsOutsideTheTableCannotBeEdited) {
+    EXPECT_FALSE(r.type(0, 0, "x"));
+    grid.column(2).setLocked(true);
+    EXPECT_FALSE(r.type(0, 2, "x"));
+    grid.addColumn(4);  // beyond the table's last column
+    EXPECT_FALSE(r.type(0, 4, "x"));
+    EXPECT_TRUE(grid.cellText(0, 4).empty());
+    EXPECT_FALSE(grid.editing());
+}
+
+TEST_F(GridTest, EndEditFromInsideItsOwnEventDoesNotCommitTwice) {
+    grid.beforeColUpdate = [this](int, Variant&, bool&) {
+        hændelser.push_back({});
+        EXPECT_FALSE(grid.endEdit());  // a message box letting the view ask again
+    };
+    ASSERT_TRUE(r.typeAndEnter(0, 1, "x"));
+    EXPECT_EQ(hændelser.size(), 1u);
+    EXPECT_EQ(tabel.hent(1, 1), Variant("x"));
+}
+
+TEST_F(GridTest, AfterColUpdateFollowsOnlyACommit) {
+    int efter = 0;
+    grid.afterColUpdate = [&] { ++efter; };
+    afvis = true;
+    r.typeAndEnter(0, 1, "x");
+    EXPECT_EQ(efter, 0);
+    afvis = false;
+    r.enter();
+    EXPECT_EQ(efter, 1);
+}
+
+TEST_F(GridTest, ColumnChangesAndARefreshWithoutTheRowDropTheEdit) {
+    ASSERT_TRUE(r.type(2, 1, "x"));
+    grid.refresh();  // the row is still there
+    EXPECT_TRUE(grid.editing());
+    tabel.redimensioner(1, 2, 0, 3);
+    grid.refresh();
+    EXPECT_FALSE(grid.editing());
+    EXPECT_EQ(grid.row(), 1);
+
+    ASSERT_TRUE(r.type(0, 1, "y"));
+    grid.addColumn(1);
+    EXPECT_FALSE(grid.editing());
+    ASSERT_TRUE(r.type(0, 2, "z"));
+    grid.removeColumn(0);
+    EXPECT_FALSE(grid.editing());
+    EXPECT_TRUE(hændelser.empty());
+    EXPECT_GE(r.editorsClosed, 3);
+}
+
+TEST_F(GridTest, RebindDropsTheEdit) {
+    ASSERT_TRUE(r.type(0, 1, "x"));
+    grid.rebind();
+    EXPECT_FALSE(grid.editing());
+    EXPECT_TRUE(tabel.hent(1, 1).isEmpty());
+}
+
+TEST_F(GridTest, PickRaisesComboSelectThenCommitsTheItemValue) {
+    ValueList& l = grid.column(1).valueList();
+    l.setPresentation(ListePraesentationRulleliste);
+    l.add(1, "Opstrøm");
+    l.add(2, "");
+    l.add(3, "Nedstr.1");
+    std::vector<std::string> forloeb;
+    grid.comboSelect = [&](int col) {
+        forloeb.push_back("pick " + TekstForm(grid.columnValue(col)) + " row " + std::to_string(grid.currentTableRow()));
+    };
+    grid.beforeColUpdate = [&](int col, Variant&, bool&) {
+        forloeb.push_back("before " + TekstForm(grid.columnValue(col)));
+    };
+    ASSERT_TRUE(r.pickShown(1, 1, "Nedstr.1"));
+    EXPECT_EQ(tabel.hent(2, 1), Variant(3));
+    EXPECT_EQ(grid.cellText(1, 1), "Nedstr.1");
+    // The same item again is still a pick and still a commit.
+    ASSERT_TRUE(r.pick(1, 1, 2));
+    // An item with an empty display text shows empty and stores its number.
+    ASSERT_TRUE(r.pick(2, 1, 1));
+    EXPECT_EQ(tabel.hent(3, 1), Variant(2));
+    EXPECT_EQ(grid.cellText(2, 1), "");
+    EXPECT_EQ(forloeb, (std::vector<std::string>{"pick 3 row 2", "before 3", "pick 3 row 2", "before 3",
+                                                 "pick 2 row 3", "before 2"}));
+}
+
+TEST_F(GridTest, PickHandlerThatRebuildsTheColumnsCommitsNothing) {
+    ValueList& l = grid.column(1).valueList();
+    l.add("a", "A");
+    grid.comboSelect = [&](int) {
+        while (grid.columnCount() > 0) grid.removeColumn(0);
+        for (int i = 0; i < 3; ++i) grid.addColumn(i);
+    };
+    EXPECT_TRUE(r.pick(0, 1, 0));
+    EXPECT_TRUE(hændelser.empty());
+    EXPECT_TRUE(tabel.hent(1, 1).isEmpty());
+    EXPECT_FALSE(grid.editing());
+}
+
+TEST_F(GridTest, PickOutsideTheListOrOnALockedColumnDoesNothing) {
+    grid.column(1).valueList().add(1, "B1");
+    int picks = 0;
+    grid.comboSelect = [&](int) { ++picks; };
+    EXPECT_FALSE(r.pick(0, 1, 1));
+    EXPECT_FALSE(r.pick(0, 1, -1));
+    grid.column(1).setLocked(true);
+    EXPECT_FALSE(r.pick(0, 1, 0));
+    EXPECT_EQ(picks, 0);
+}
+
+struct ListeOpslag {
+    Variant celle;
+    const char* vist;
+};
+
+class GridListeVisning : public GridTest, public ::testing::WithParamInterface<ListeOpslag> {};
+
+// The cell holds a value; the grid shows the item of the same text form, so a
+// number read back from a data file as text still shows its name.
+TEST_P(GridListeVisning, ShowsTheItemByTextForm) {
+    ValueList& l = grid.column(1).valueList();
+    l.add(3, "B3");
+    l.add(1.5, "halvanden");
+    l.add("dage", "dag");
+    tabel.saet(1, 1, GetParam().celle);
+    EXPECT_EQ(grid.cellText(0, 1), GetParam().vist);
+    EXPECT_EQ(grid.cellValue(0, 1), GetParam().celle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grid, GridListeVisning,
+                         ::testing::Values(ListeOpslag{3, "B3"}, ListeOpslag{"3", "B3"},
+                                           ListeOpslag{3.0, "B3"}, ListeOpslag{"1,5", "halvanden"},
+                                           ListeOpslag{"dage", "dag"}, ListeOpslag{"Dage", "Dage"},
+                                           ListeOpslag{4, "4"}, ListeOpslag{Variant(), ""},
+                                           ListeOpslag{Variant::null(), ""}));
+
+TEST_F(GridTest, TableFromColumnMinusOneShowsItAsGridColumnZero) {
+    GridTabel diagram;
+    diagram.redimensioner(1, 11, -1, 4);
+    diagram.saet(1, -1, "R1");
+    diagram.saet(1, 0, "Iltreduktion");
+    diagram.saet(11, 4, -0.5);
+    for (int i = 3; i < 6; ++i) grid.addColumn(i);
+    grid.bind(&diagram);
+    EXPECT_EQ(grid.rowCount(), 11);
+    EXPECT_EQ(grid.tableColumn(0), -1);
+    EXPECT_EQ(r.shownRow(0), (std::vector<std::string>{"R1", "Iltreduktion", "", "", "", ""}));
+    EXPECT_EQ(grid.cellText(10, 5), "-0,5");
+    grid.column(0).setLocked(false);
+    EXPECT_TRUE(r.typeAndEnter(10, 0, "R11"));
+    EXPECT_EQ(diagram.hent(11, -1), Variant("R11"));
+}
+
+TEST_F(GridTest, TableColumnsBeyondTheGridAreNotShown) {
+    tabel.saet(1, 3, "skjult");
+    grid.removeColumn(2);
+    EXPECT_EQ(r.shownRow(0), (std::vector<std::string>{"pH", ""}));
+}
+
+TEST_F(GridTest, CurrentRowInBothReadingsAndRowColChange) {
+    std::vector<std::pair<int, int>> flyt;
+    grid.rowColChange = [&](int r0, int c0) { flyt.emplace_back(r0, c0); };
+    EXPECT_EQ(grid.row(), 0);
+    EXPECT_EQ(grid.currentTableRow(), 1);
+    EXPECT_TRUE(grid.setRow(2));
+    EXPECT_EQ(grid.currentTableRow(), 3);
+    EXPECT_TRUE(grid.setRow(2));  // no move, no event
+    EXPECT_FALSE(grid.setRow(3));
+    EXPECT_FALSE(grid.setRow(-1));
+    EXPECT_TRUE(r.click(0, 2));
+    EXPECT_EQ(flyt, (std::vector<std::pair<int, int>>{{1, 0}, {3, 0}}));
+    EXPECT_EQ(grid.row(), 0);
+    EXPECT_EQ(grid.col(), 2);
+}
+
+TEST_F(GridTest, SetRowCommitsAnEditFirstAndStaysWhenRefused) {
+    afvis = true;
+    ASSERT_TRUE(r.type(0, 1, "x"));
+    EXPECT_FALSE(grid.setRow(2));
+    EXPECT_EQ(grid.row(), 0);
+    afvis = false;
+    EXPECT_TRUE(grid.setRow(2));
+    EXPECT_EQ(tabel.hent(1, 1), Variant("x"));
+}
+
+TEST_F(GridTest, FocusRaisesGotFocusOncePerArrival) {
+    int fokus = 0;
+    grid.gotFocus = [&] { ++fokus; };
+    grid.setFocus();
+    grid.setFocus();
+    r.focus();
+    EXPECT_EQ(fokus, 1);
+    EXPECT_EQ(r.focusRequests, 2);
+    r.leave();
+    r.focus();
+    EXPECT_EQ(fokus, 2);
+}
+
+TEST_F(GridTest, ProgramCallsAreRecordedInOrder) {
+    grid.bind(&tabel);
+    grid.setCaption("Boringskontrol");
+    grid.setFontSize(8);
+    GridColumn& c = grid.addColumn(3);
+    c.setCaption("Bor.(2)");
+    c.setLocked(false);
+    c.setWidth(847);
+    c.setAlignment(Justering::Hoejre);
+    c.setNumberFormat("General Number");
+    c.setBackColor(Farve::hvid());
+    c.setColumnOptionA(true);
+    c.valueList().setPresentation(2);
+    c.valueList().add(1, "B1");
+    c.valueList().remove(0);
+    grid.rebind();
+    grid.refresh();
+    grid.setGridOptionA(0);
+    grid.setGridOptionB(false);
+    grid.setGridOptionC(false);
+    EXPECT_EQ(r.kald, (std::vector<std::string>{
+                          "bind", "setCaption(\"Boringskontrol\")", "setFontSize(8)", "addColumn(3)",
+                          "column(3).setCaption(\"Bor.(2)\")", "column(3).setLocked(false)",
+                          "column(3).setWidth(847)", "column(3).setAlignment(1)",
+                          "column(3).setNumberFormat(\"General Number\")", "column(3).setBackColor(16777215)",
+                          "column(3).setColumnOptionA(true)", "column(3).valueList().setPresentation(2)",
+                          "column(3).valueList().add(1, \"B1\")", "column(3).valueList().remove(0)", "rebind",
+                          "refresh", "setGridOptionA(0)", "setGridOptionB(false)", "setGridOptionC(false)"}));
+    EXPECT_EQ(grid.gridOptionA(), 0);
+    EXPECT_EQ(c.columnOptionA(), true);
+    EXPECT_EQ(c.columnOptionB(), std::nullopt);
+    EXPECT_EQ(c.backColor(), Farve::hvid());
+}
+
+TEST_F(GridTest, AddAndRemoveColumnsAtAnIndex) {
+    grid.column(0).setCaption("a");
+    grid.column(1).setCaption("b");
+    grid.column(2).setCaption("c");
+    grid.addColumn(1).setCaption("ny");
+    grid.addColumn(99).setCaption("sidst");
+    EXPECT_EQ(r.captions(), (std::vector<std::string>{"a", "ny", "b", "c", "sidst"}));
+    EXPECT_EQ(grid.column(2).index(), 2);
+    grid.removeColumn(0);
+    grid.removeColumn(7);
+    EXPECT_EQ(r.captions(), (std::vector<std::string>{"ny", "b", "c", "sidst"}));
+    EXPECT_THROW(grid.column(4), std::out_of_range);
+}
+
+TEST(Farve, PackedFormIsRedPlus256GreenPlus65536Blue) {
+    EXPECT_EQ(Farve::hvid().somTal(), 0xFFFFFF);
+    EXPECT_EQ((Farve{1, 2, 3}.somTal()), 1 + 2 * 256 + 3 * 65536);
+    EXPECT_EQ(Farve::fraTal(0x0000FF), (Farve{255, 0, 0}));
+}
+
+// ---------------------------------------------------------------- the work window's grids
+
+TEST(InddataGrids, EveryGridByNameAndTDBGrid5ByIndex) {
+    InddataGrids g;
+    EXPECT_EQ(g.antal(), 29);
+    const auto navne = g.navne();
+    EXPECT_EQ(navne.front(), std::make_pair(std::string("TDBGrid1"), 0));
+    EXPECT_EQ(navne.back(), std::make_pair(std::string("TDBGrid24"), 0));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(&g.grid("TDBGrid5", i), &g.TDBGrid5(i));
+    EXPECT_NE(&g.TDBGrid5(0), &g.TDBGrid5(5));
+    EXPECT_EQ(&g.grid("TDBGrid24"), &g.TDBGrid(24));
+    EXPECT_EQ(g.find("TDBGrid5", 6), nullptr);
+    EXPECT_EQ(g.find("TDBGrid25"), nullptr);
+    EXPECT_EQ(g.find("TDBGrid1", 1), nullptr);
+    EXPECT_THROW(g.grid("TDBGrid0"), std::out_of_range);
+}
+
+TEST(InddataGrids, DesignStateTwoColumnsAndTheUnitListOfTDBGrid6) {
+    InddataGrids g;
+    for (const auto& [navn, indeks] : g.navne()) {
+        Grid& grid = g.grid(navn, indeks);
+        EXPECT_EQ(grid.columnCount(), 2) << navn;
+        EXPECT_EQ(grid.tabel(), nullptr) << navn;
+        EXPECT_EQ(grid.fontSize(), std::nullopt) << navn;
+        if (navn != "TDBGrid6") {
+            EXPECT_EQ(grid.column(1).valueList().count(), 0) << navn;
+        }
+    }
+    RecordingGrid r(g.grid("TDBGrid6"));
+    const ValueList& l = g.grid("TDBGrid6").column(1).valueList();
+    EXPECT_TRUE(l.isDropDown());
+    ASSERT_EQ(l.count(), 3);
+    EXPECT_EQ(l.item(0).value, Variant("meter"));
+    EXPECT_EQ(l.item(1).value, Variant("dage"));
+    EXPECT_EQ(l.item(2).value, Variant("år"));
+    EXPECT_EQ(r.items(1), (std::vector<std::string>{"meter", "dag", "år"}));
+}
+
+TEST(InddataGrids, RestoreDesignUndoesASetUpWithoutStacking) {
+    InddataGrids g;
+    GridTabel afstand;
+    afstand.redimensioner(1, 1, 0, 6);
+    Grid& g6 = g.grid("TDBGrid6");
+    RecordingGrid r(g6);
+    for (int runde = 0; runde < 2; ++runde) {
+        g.restoreDesign();
+        g6.bind(&afstand);
+        g6.setCaption("Forurenings komponenter");
+        for (int i = 2; i <= 6; ++i) g6.addColumn(i);
+        g6.column(0).setLocked(true);
+        g6.column(1).valueList().add("x", "x");
+    }
+    EXPECT_EQ(g6.columnCount(), 7);
+    EXPECT_EQ(g6.column(1).valueList().count(), 4);
+    EXPECT_FALSE(g6.column(1).locked());
+    g.restoreDesign();
+    EXPECT_EQ(g6.columnCount(), 2);
+    EXPECT_EQ(g6.caption(), "");
+    EXPECT_FALSE(g6.column(0).locked());
+    EXPECT_EQ(g6.column(1).valueList().count(), 3);
+    EXPECT_EQ(g6.tabel(), nullptr);
+    // The design is no program call.
+    EXPECT_EQ(r.kaldMed("column(1).valueList().add(\"meter\"").size(), 0u);
+}
+
+TEST(InddataGrids, RecordingOnEveryGrid) {
+    InddataGrids g;
+    RecordingInddataGrids alle(g);
+    g.TDBGrid5(3).setCaption("Opstrøm (B1)");
+    g.TDBGrid(22).setFocus();
+    EXPECT_EQ(alle("TDBGrid5", 3).kald, std::vector<std::string>{"setCaption(\"Opstrøm (B1)\")"});
+    EXPECT_TRUE(alle("TDBGrid5", 2).kald.empty());
+    EXPECT_EQ(alle("TDBGrid22").antal("setFocus"), 1);
+}
+
+}  // namespace

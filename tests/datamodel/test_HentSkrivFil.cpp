@@ -1,0 +1,588 @@
+#include "datamodel/HentSkrivFil.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "datamodel/Tabeller.h"
+#include "datamodel/Talformat.h"
+#include "support/RecordingBeskeder.h"
+
+namespace fs = std::filesystem;
+
+void PrintTo(const Variant& v, std::ostream* os) {
+    switch (v.type()) {
+    case Variant::Type::Empty: *os << "Empty"; break;
+    case Variant::Type::Null: *os << "Null"; break;
+    case Variant::Type::Integer: *os << "Integer " << v.integer(); break;
+    case Variant::Type::Double: *os << "Double " << v.dbl(); break;
+    case Variant::Type::Text: *os << "Text \"" << v.text() << "\""; break;
+    }
+}
+
+namespace {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string t = (fs::temp_directory_path() / "akv_datafil_XXXXXX").string();
+        path_ = ::mkdtemp(t.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    std::size_t antal() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
+    }
+
+private:
+    std::string path_;
+};
+
+void SkrivBytes(const std::string& sti, const std::string& bytes) { std::ofstream(sti, std::ios::binary) << bytes; }
+
+std::string LaesBytes(const std::string& sti) {
+    std::ifstream in(sti, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> DelVedSemikolon(const std::string& s) {
+    std::vector<std::string> felter;
+    std::string felt;
+    for (char ch : s) {
+        if (ch == ';') {
+            felter.push_back(felt);
+            felt.clear();
+        } else {
+            felt += ch;
+        }
+    }
+    EXPECT_EQ(felt, "") << "text after the last separator";
+    return felter;
+}
+
+std::string Linje(const std::vector<std::string>& felter) {
+    std::string s;
+    for (const auto& f : felter) s += f + ";";
+    return s + "\r\n";
+}
+
+const std::string LaesFejl =
+    "Filen kunne ikke læses, sikkert fordi filen enten ikke kunne findes eller fordi det ikke er en Akvifer data fil";
+const std::string GemFejl = "Der skete en fejl i forbindelse med at gemme data";
+
+// Every stored cell with its field number, worked out from the layout of the file.
+struct Lagret {
+    GridTabel* tabel;
+    int raekke;
+    int soejle;
+    int felt;
+    int blok;
+};
+
+std::vector<Lagret> LagredeCeller() {
+    Tabeller& t = tabeller();
+    std::vector<Lagret> v;
+    for (int r = 1; r <= 5; ++r) v.push_back({&t.LokalitetData, r, 1, r - 1, 1});
+    for (int b = 1; b <= 5; ++b)
+        for (int r = 1; r <= 3; ++r) v.push_back({&t.BoringData, r, b + 1, 5 + 3 * (b - 1) + (r - 1), 2});
+    for (int b = 1; b <= 5; ++b)
+        for (int k = 1; k <= 18; ++k) v.push_back({&t.AnalyseData, k, b + 1, 20 + 18 * (b - 1) + (k - 1), 3});
+    for (int c = 1; c <= 6; ++c) v.push_back({&t.AfstandData, 1, c, 110 + (c - 1), 4});
+    for (int r = 1; r <= 5; ++r) v.push_back({&t.KomponentData, r, 0, 116 + (r - 1), 5});
+    for (int b = 1; b <= 5; ++b)
+        for (int r = 1; r <= 5; ++r) v.push_back({&t.KomponentData, r, b + 1, 121 + 5 * (b - 1) + (r - 1), 5});
+    for (int b = 1; b <= 5; ++b)
+        for (int q = 1; q <= 10; ++q)
+            v.push_back({&t.KvalitetskontrolData, q, b + 1, 146 + 10 * (b - 1) + (q - 1), 6});
+    for (int b = 1; b <= 5; ++b) {
+        v.push_back({&t.BlandingData, 1, b, 196 + 2 * (b - 1), 7});
+        v.push_back({&t.BlandingData, 2, b, 197 + 2 * (b - 1), 7});
+    }
+    for (int g = 0; g <= 5; ++g)
+        for (int r = 1; r <= 5; ++r)
+            for (int z = 1; z <= 4; ++z)
+                v.push_back({&t.GrundvandstypeData[static_cast<std::size_t>(g)], r, z,
+                             206 + 20 * g + 4 * (r - 1) + (z - 1), 8});
+    return v;
+}
+
+class HentSkrivFil : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NulstilAlleData();
+        UdfyldStandardtekster();
+    }
+    TempDir dir;
+};
+
+}  // namespace
+
+TEST(KodSemikolon, Tabel) {
+    TalformatScope dansk(Talformat::dansk());
+    const std::pair<Variant, std::string> kod[] = {
+        {Variant("a;b"), "aðb"},   {Variant("  a;b  "), "aðb"}, {Variant(" ; "), "ð"},
+        {Variant(""), ""},         {Variant(), ""},             {Variant::null(), ""},
+        {Variant(7.5), "7,5"},     {Variant(3), "3"},           {Variant("a\r\nb"), "a  b"},
+        {Variant("\ta "), "\ta"},  {Variant("æ;ø"), "æðø"},     {Variant("Ærø\n"), "Ærø"},
+    };
+    for (const auto& [ind, ud] : kod) EXPECT_EQ(KodSemikolon(ind), ud) << ud;
+    const std::pair<Variant, std::string> afkod[] = {
+        {Variant("aðb"), "a;b"}, {Variant("  ð  "), ";"}, {Variant("ðð"), ";;"},
+        {Variant(""), ""},       {Variant(), ""},          {Variant("a;b "), "a;b"},
+    };
+    for (const auto& [ind, ud] : afkod) EXPECT_EQ(AfkodSemikolon(ind), ud) << ud;
+}
+
+TEST(DelLinje, Felter) {
+    std::int16_t antal = -1;
+    RunError fejl = RunError::None;
+    ASSERT_TRUE(DelLinje("a;b;;c", antal, fejl));
+    EXPECT_EQ(antal, 3);
+    const auto& f = FeltTabel();
+    EXPECT_EQ(f[0], Variant("a"));
+    EXPECT_EQ(f[1], Variant("b"));
+    EXPECT_EQ(f[2], Variant(""));
+    EXPECT_EQ(f[3], Variant());  // text after the last separator is dropped
+    EXPECT_EQ(f[1000], Variant());
+
+    ASSERT_TRUE(DelLinje(";", antal, fejl));
+    EXPECT_EQ(antal, 1);
+    EXPECT_EQ(f[0], Variant(""));
+    EXPECT_EQ(f[1], Variant());
+
+    ASSERT_TRUE(DelLinje(std::string(1000, ';'), antal, fejl));
+    EXPECT_EQ(antal, 1000);
+    EXPECT_EQ(f[999], Variant(""));
+    EXPECT_EQ(f[1000], Variant());
+    EXPECT_EQ(fejl, RunError::None);
+
+    EXPECT_FALSE(DelLinje(std::string(1001, ';'), antal, fejl));
+    EXPECT_EQ(fejl, RunError::SubscriptOutOfRange);
+    fejl = RunError::None;
+    EXPECT_FALSE(DelLinje("ingen separator", antal, fejl));
+    EXPECT_EQ(fejl, RunError::SubscriptOutOfRange);
+    fejl = RunError::None;
+    EXPECT_FALSE(DelLinje("", antal, fejl));
+    EXPECT_EQ(fejl, RunError::SubscriptOutOfRange);
+}
+
+TEST(DelLinje, IngenGraenseForSeparatorensPlads) {
+    // A long text must not push the later separators out of reach.
+    std::int16_t antal = 0;
+    RunError fejl = RunError::None;
+    ASSERT_TRUE(DelLinje(std::string(40000, 'x') + ";y;", antal, fejl));
+    EXPECT_EQ(antal, 2);
+    EXPECT_EQ(FeltTabel()[1], Variant("y"));
+}
+
+TEST(LagredeCeller, DaekkerHverFeltEnGang) {
+    std::set<int> felter;
+    for (const auto& c : LagredeCeller()) felter.insert(c.felt);
+    EXPECT_EQ(felter.size(), 326u);
+    EXPECT_EQ(*felter.begin(), 0);
+    EXPECT_EQ(*felter.rbegin(), 325);
+}
+
+// A value of its own in every field: each lands at its place and comes back.
+class HvertFelt : public HentSkrivFil, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HvertFelt, PladsOgTilbagelaesning) {
+    const bool dansk = GetParam();
+    TalformatScope format(dansk ? Talformat::dansk() : Talformat::engelsk());
+    const std::string d = dansk ? "," : ".";
+    std::vector<std::string> forventetFelt(326);
+    std::vector<Variant> forventetCelle;
+    for (const auto& c : LagredeCeller()) {
+        const std::string n = std::to_string(c.felt);
+        Variant v;
+        Variant tilbage;
+        std::string felt;
+        if (c.blok == 3) {
+            v = Variant(c.felt + 0.5);
+            felt = n + d + "5";
+            tilbage = v;
+        } else if (c.blok == 6 && c.felt % 2 == 0) {
+            v = Variant(-c.felt - 0.125);
+            felt = "-" + n + d + "125";
+            tilbage = v;
+        } else if (c.blok == 7 && c.raekke == 1) {
+            v = Variant(c.felt);  // an integer comes back as a double
+            felt = n;
+            tilbage = Variant(static_cast<double>(c.felt));
+        } else if (c.blok <= 2) {
+            v = Variant("  F" + n + ";æ ");
+            felt = "F" + n + "\xF0\xE6";
+            tilbage = Variant("F" + n + ";æ");
+        } else {
+            v = Variant(" F" + n + ";ø ");
+            felt = " F" + n + "\xF0\xF8 ";
+            tilbage = v;
+        }
+        c.tabel->saet(c.raekke, c.soejle, v);
+        forventetFelt[static_cast<std::size_t>(c.felt)] = felt;
+        forventetCelle.push_back(tilbage);
+    }
+    RecordingBeskeder b;
+    ASSERT_TRUE(SkrivFil(dir / "site.akv"));
+    const std::string bytes = LaesBytes(dir / "site.akv");
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes.find('\n'), bytes.size() - 1);
+    const auto felter = DelVedSemikolon(bytes.substr(0, bytes.size() - 2));
+    ASSERT_EQ(felter.size(), 326u);
+    for (std::size_t i = 0; i < 326; ++i) EXPECT_EQ(felter[i], forventetFelt[i]) << "field " << i;
+
+    NulstilAlleData();
+    ASSERT_TRUE(HentFil(dir / "site.akv"));
+    EXPECT_TRUE(b.vist.empty());
+    const auto celler = LagredeCeller();
+    for (std::size_t i = 0; i < celler.size(); ++i)
+        EXPECT_EQ(celler[i].tabel->hent(celler[i].raekke, celler[i].soejle), forventetCelle[i])
+            << "field " << celler[i].felt;
+}
+
+INSTANTIATE_TEST_SUITE_P(Talformater, HvertFelt, ::testing::Values(true, false),
+                         [](const auto& info) { return std::string(info.param ? "dansk" : "engelsk"); });
+
+TEST_F(HentSkrivFil, KendtLilleFilByteForByte) {
+    TalformatScope dansk(Talformat::dansk());
+    Tabeller& t = tabeller();
+    t.LokalitetData.saet(1, 1, " Ærø;Å ");
+    t.BoringData.saet(1, 2, "B1 – øst");
+    t.AnalyseData.saet(2, 2, 7.5);
+    t.AnalyseData.saet(1, 3, 10);
+    t.AfstandData.saet(1, 1, "år");
+    t.KomponentData.saet(1, 0, "Benzen;toluen");
+    t.KvalitetskontrolData.saet(10, 2, "N/A");
+    t.KvalitetskontrolData.saet(1, 2, 0.00001);
+    t.BlandingData.saet(1, 1, 100.0);
+    t.BlandingData.saet(2, 1, "Opstrøm");
+    t.GrundvandstypeData[0].saet(1, 1, "> 1");
+    RecordingBeskeder b;
+    ASSERT_TRUE(SkrivFil(dir / "lille.akv"));
+    EXPECT_TRUE(b.vist.empty());
+
+    std::vector<std::string> f(326);
+    f[0] = "\xC6r\xF8\xF0\xC5";
+    f[5] = "B1 \x96 \xF8st";
+    f[21] = "7,5";
+    f[38] = "10";
+    f[110] = "\xE5r";
+    f[116] = "Benzen\xF0toluen";
+    for (int r = 2; r <= 5; ++r) f[static_cast<std::size_t>(115 + r)] = "Kulbrinte " + std::to_string(r);
+    f[146] = "1E-05";
+    f[155] = "N/A";
+    f[196] = "100";
+    f[197] = "Opstr\xF8m";
+    f[206] = "> 1";
+    EXPECT_EQ(LaesBytes(dir / "lille.akv"), Linje(f));
+
+    ASSERT_TRUE(HentFil(dir / "lille.akv"));
+    EXPECT_EQ(t.LokalitetData.hent(1, 1), Variant("Ærø;Å"));
+    EXPECT_EQ(t.LokalitetData.hent(2, 1), Variant(""));
+    EXPECT_EQ(t.BoringData.hent(1, 2), Variant("B1 – øst"));
+    EXPECT_EQ(t.AnalyseData.hent(2, 2), Variant(7.5));
+    EXPECT_EQ(t.AnalyseData.hent(1, 3), Variant(10.0));
+    EXPECT_EQ(t.AnalyseData.hent(1, 2), Variant(""));  // empty field: the cleared cell stays
+    EXPECT_EQ(t.AfstandData.hent(1, 1), Variant("år"));
+    EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(""));
+    EXPECT_EQ(t.KomponentData.hent(1, 0), Variant("Benzen;toluen"));
+    EXPECT_EQ(t.KomponentData.hent(1, 2), Variant(""));
+    EXPECT_EQ(t.KomponentData.hent(5, 0), Variant("Kulbrinte 5"));
+    EXPECT_EQ(t.KomponentData.hent(5, 1), Variant());  // the unit is not stored
+    EXPECT_EQ(t.KvalitetskontrolData.hent(10, 2), Variant("N/A"));
+    EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(0.00001));
+    EXPECT_EQ(t.KvalitetskontrolData.hent(2, 2), Variant());  // emptied, field empty
+    EXPECT_EQ(t.BlandingData.hent(1, 1), Variant(100.0));
+    EXPECT_EQ(t.BlandingData.hent(1, 2), Variant());
+    EXPECT_EQ(t.BlandingData.hent(2, 1), Variant("Opstrøm"));
+    EXPECT_EQ(t.BlandingData.hent(2, 2), Variant(""));
+    EXPECT_EQ(t.GrundvandstypeData[0].hent(1, 1), Variant("> 1"));
+    EXPECT_EQ(t.GrundvandstypeData[5].hent(5, 4), Variant(""));
+    // Labels the clearing kept survive the reading.
+    EXPECT_EQ(t.AnalyseData.hent(1, 0), Variant("Temperatur"));
+    EXPECT_TRUE(b.vist.empty());
+}
+
+TEST_F(HentSkrivFil, TegnSomTegnsaettetIkkeHarOgLinjeskift) {
+    Tabeller& t = tabeller();
+    t.LokalitetData.saet(5, 1, "linje 1\r\nlinje 2");
+    t.BlandingData.saet(2, 3, "中\n");
+    ASSERT_TRUE(SkrivFil(dir / "f.akv"));
+    const auto felter = DelVedSemikolon(LaesBytes(dir / "f.akv").substr(0, LaesBytes(dir / "f.akv").size() - 2));
+    ASSERT_EQ(felter.size(), 326u);
+    EXPECT_EQ(felter[4], "linje 1  linje 2");
+    EXPECT_EQ(felter[201], "? ");
+    ASSERT_TRUE(HentFil(dir / "f.akv"));
+    EXPECT_EQ(t.BlandingData.hent(2, 3), Variant("? "));
+}
+
+TEST_F(HentSkrivFil, DanskFilLaestPaaEngelskLaeserKommaSomGruppering) {
+    {
+        TalformatScope dansk(Talformat::dansk());
+        tabeller().AnalyseData.saet(2, 2, 7.5);
+        tabeller().KvalitetskontrolData.saet(5, 2, 7.25);
+        ASSERT_TRUE(SkrivFil(dir / "f.akv"));
+    }
+    TalformatScope engelsk(Talformat::engelsk());
+    RecordingBeskeder b;
+    ASSERT_TRUE(HentFil(dir / "f.akv"));
+    EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(75.0));
+    EXPECT_EQ(tabeller().KvalitetskontrolData.hent(5, 2), Variant(725.0));
+    EXPECT_TRUE(b.vist.empty());
+}
+
+TEST_F(HentSkrivFil, LangTekstKanGemmesIgen) {
+    tabeller().GrundvandstypeData[0].saet(1, 1, std::string(32000, 'x'));
+    tabeller().GrundvandstypeData[5].saet(5, 4, "sidst");
+    ASSERT_TRUE(SkrivFil(dir / "a.akv"));
+    ASSERT_TRUE(HentFil(dir / "a.akv"));
+    EXPECT_EQ(tabeller().GrundvandstypeData[5].hent(5, 4), Variant("sidst"));
+    ASSERT_TRUE(SkrivFil(dir / "b.akv"));
+    EXPECT_EQ(LaesBytes(dir / "a.akv"), LaesBytes(dir / "b.akv"));
+}
+
+// Files written by hand: what the reader makes of them.
+struct Laesning {
+    const char* navn;
+    std::string bytes;
+};
+
+class GodeFiler : public HentSkrivFil, public ::testing::WithParamInterface<Laesning> {};
+
+TEST_P(GodeFiler, LaesesUdenBesked) {
+    TalformatScope dansk(Talformat::dansk());
+    SkrivBytes(dir / "f.akv", GetParam().bytes);
+    RecordingBeskeder b;
+    EXPECT_TRUE(HentFil(dir / "f.akv"));
+    EXPECT_TRUE(b.vist.empty());
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("Grube"));
+    EXPECT_EQ(tabeller().AnalyseData.hent(1, 2), Variant(10.5));
+}
+
+std::string Data(const std::string& ende) {
+    std::vector<std::string> f(326);
+    f[0] = "Grube";
+    f[20] = "10,5";
+    return Linje(f).substr(0, Linje(f).size() - 2) + ende;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Linjer, GodeFiler,
+    ::testing::Values(Laesning{"crlf", Data("\r\n")}, Laesning{"lf", Data("\n")},
+                      Laesning{"noEnd", Data("")},
+                      Laesning{"oneEmptyLineAfter", Data("\r\n\r\n")},
+                      Laesning{"oneEmptyLfLineAfter", Data("\n\n")},
+                      Laesning{"extraFields", Data(std::string(600, ';') + "\r\n")},
+                      Laesning{"twoLines", "x;;;;;;;;;;;;;;;;;;;;1;\r\n" + Data("\r\n")}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+TEST_F(HentSkrivFil, TomFilGiverRyddedeTabeller) {
+    SkrivBytes(dir / "tom.akv", "");
+    tabeller().LokalitetData.saet(1, 1, "gammel");
+    RecordingBeskeder b;
+    EXPECT_TRUE(HentFil(dir / "tom.akv"));
+    EXPECT_TRUE(b.vist.empty());
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant(""));
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 0), Variant("Lokalitet"));
+}
+
+TEST_F(HentSkrivFil, FlereLinjerSidsteVinderUndtagenTommeAnalyser) {
+    TalformatScope dansk(Talformat::dansk());
+    std::vector<std::string> l1(326), l2(326);
+    l1[0] = "første";
+    l1[20] = "1";
+    l1[21] = "7";
+    l1[146] = "3";
+    l2[0] = "anden";
+    l2[21] = "8";
+    SkrivBytes(dir / "f.akv", Linje(l1) + Linje(l2));
+    ASSERT_TRUE(HentFil(dir / "f.akv"));
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("anden"));
+    EXPECT_EQ(tabeller().AnalyseData.hent(1, 2), Variant(1.0));  // kept from line 1
+    EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(8.0));
+    EXPECT_EQ(tabeller().KvalitetskontrolData.hent(1, 2), Variant());  // emptied by line 2
+}
+
+TEST_F(HentSkrivFil, KortLinjeOgLinjeUdenSidsteSemikolon) {
+    SkrivBytes(dir / "f.akv", "a;b;c\r\n");
+    ASSERT_TRUE(HentFil(dir / "f.akv"));
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("a"));
+    EXPECT_EQ(tabeller().LokalitetData.hent(2, 1), Variant("b"));
+    EXPECT_EQ(tabeller().LokalitetData.hent(3, 1), Variant(""));  // "c" lost, restored text of nothing
+    EXPECT_EQ(tabeller().AfstandData.hent(1, 1), Variant());       // beyond the line: empty
+    EXPECT_EQ(tabeller().KomponentData.hent(1, 0), Variant());
+    EXPECT_EQ(tabeller().GrundvandstypeData[2].hent(1, 1), Variant());
+}
+
+TEST_F(HentSkrivFil, AeldreFilUdenKodningLaesesSomFoer) {
+    // A file from before every free text was escaped: nothing in it changes meaning.
+    std::vector<std::string> f(326);
+    f[0] = "Grube\xF0nord ";
+    f[5] = " B1 ";
+    f[110] = "meter";
+    f[116] = " Benzen ";
+    f[197] = "Opstr\xF8m";
+    f[206] = "< 1 mg/l";
+    SkrivBytes(dir / "gammel.akv", Linje(f));
+    ASSERT_TRUE(HentFil(dir / "gammel.akv"));
+    Tabeller& t = tabeller();
+    EXPECT_EQ(t.LokalitetData.hent(1, 1), Variant("Grube;nord"));
+    EXPECT_EQ(t.BoringData.hent(1, 2), Variant("B1"));
+    EXPECT_EQ(t.AfstandData.hent(1, 1), Variant("meter"));
+    EXPECT_EQ(t.KomponentData.hent(1, 0), Variant(" Benzen "));
+    EXPECT_EQ(t.BlandingData.hent(2, 1), Variant("Opstrøm"));
+    EXPECT_EQ(t.GrundvandstypeData[0].hent(1, 1), Variant("< 1 mg/l"));
+}
+
+// Every way a read can fail: two boxes, false, and the tables as far as it got.
+struct Fejllaesning {
+    const char* navn;
+    std::string bytes;
+    const char* beskrivelse;
+};
+
+class DaarligeFiler : public HentSkrivFil, public ::testing::WithParamInterface<Fejllaesning> {};
+
+TEST_P(DaarligeFiler, ToBeskederOgFalsk) {
+    TalformatScope dansk(Talformat::dansk());
+    SkrivBytes(dir / "f.akv", GetParam().bytes);
+    RecordingBeskeder b;
+    EXPECT_FALSE(HentFil(dir / "f.akv"));
+    ASSERT_EQ(b.vist.size(), 2u);
+    EXPECT_EQ(b.vist[0].tekst, GetParam().beskrivelse);
+    EXPECT_EQ(b.vist[1].tekst, LaesFejl);
+    for (const auto& v : b.vist) {
+        EXPECT_EQ(v.ikon, BeskedIkon::Ingen);
+        EXPECT_EQ(v.knapper, BeskedKnapper::OK);
+        EXPECT_EQ(v.titel, "");
+    }
+}
+
+std::string MedFelt(int i, const std::string& v) {
+    std::vector<std::string> f(326);
+    f[0] = "Grube";
+    f[static_cast<std::size_t>(i)] = v;
+    return Linje(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fejl, DaarligeFiler,
+    ::testing::Values(
+        Fejllaesning{"emptyFirstLine", "\r\n" + Data("\r\n"), "Indeks uden for område"},
+        Fejllaesning{"onlyEmptyLine", "\r\n", "Indeks uden for område"},
+        Fejllaesning{"noSeparator", "Dette er ikke en datafil\r\n", "Indeks uden for område"},
+        Fejllaesning{"tooManySeparators", std::string(1001, ';') + "\r\n", "Indeks uden for område"},
+        Fejllaesning{"twoEmptyLinesAfter", Data("\r\n\r\n\r\n"), "Indeks uden for område"},
+        Fejllaesning{"emptyLineBetween", Data("\r\n\r\n") + Data("\r\n"), "Indeks uden for område"},
+        Fejllaesning{"garbageLineAfter", Data("\r\nslut\r\n"), "Indeks uden for område"},
+        Fejllaesning{"textInAnalyses", MedFelt(21, "abc"), "Typen stemmer ikke overens"},
+        Fejllaesning{"lastAnalysis", MedFelt(109, "1,2,3"), "Typen stemmer ikke overens"},
+        Fejllaesning{"blankAnalysis", MedFelt(50, " "), "Typen stemmer ikke overens"},
+        Fejllaesning{"hugeNumber", MedFelt(20, "1E400"), "Typen stemmer ikke overens"}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+TEST_F(HentSkrivFil, FejlIAnalyserStopperMidtILinjen) {
+    TalformatScope dansk(Talformat::dansk());
+    std::vector<std::string> f(326);
+    f[0] = "Grube";
+    f[5] = "B1";
+    f[20] = "12";
+    f[21] = "7,x";
+    f[22] = "30";
+    f[110] = "meter";
+    f[146] = "5";
+    SkrivBytes(dir / "f.akv", Linje(f));
+    RecordingBeskeder b;
+    EXPECT_FALSE(HentFil(dir / "f.akv"));
+    Tabeller& t = tabeller();
+    EXPECT_EQ(t.LokalitetData.hent(1, 1), Variant("Grube"));
+    EXPECT_EQ(t.BoringData.hent(1, 2), Variant("B1"));
+    EXPECT_EQ(t.AnalyseData.hent(1, 2), Variant(12.0));
+    EXPECT_EQ(t.AnalyseData.hent(2, 2), Variant(""));  // as the clearing left it
+    EXPECT_EQ(t.AnalyseData.hent(3, 2), Variant(""));
+    EXPECT_EQ(t.AfstandData.hent(1, 1), Variant(""));
+    EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(""));
+}
+
+TEST_F(HentSkrivFil, FilSomIkkeKanAabnes) {
+    struct Tilfaelde {
+        std::string sti;
+        const char* beskrivelse;
+    };
+    fs::create_directory(dir / "mappe");
+    const Tilfaelde tilfaelde[] = {
+        {dir / "findes.ikke.akv", "Filen blev ikke fundet"},
+        {dir / "ingen/mappe.akv", "Stien blev ikke fundet"},
+        {dir / "mappe", "Fejl ved adgang til sti/fil"},
+        {"/proc/self/mem", "I/O-fejl på enheden"},  // the read fails; it is no end of file
+    };
+    for (const auto& t : tilfaelde) {
+        tabeller().LokalitetData.saet(1, 1, "gammel");
+        RecordingBeskeder b;
+        EXPECT_FALSE(HentFil(t.sti)) << t.sti;
+        ASSERT_EQ(b.vist.size(), 2u);
+        EXPECT_EQ(b.vist[0].tekst, t.beskrivelse);
+        EXPECT_EQ(b.vist[1].tekst, LaesFejl);
+        EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant(""));  // cleared first
+    }
+}
+
+TEST_F(HentSkrivFil, GemmerOgMeldesIkkeFejl) {
+    RecordingBeskeder b;
+    EXPECT_TRUE(SkrivFil(dir / "ok.akv"));
+    EXPECT_TRUE(b.vist.empty());
+    std::vector<std::string> f(326);
+    for (int r = 1; r <= 5; ++r) f[static_cast<std::size_t>(115 + r)] = "Kulbrinte " + std::to_string(r);
+    EXPECT_EQ(LaesBytes(dir / "ok.akv"), Linje(f));
+}
+
+TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
+    SkrivBytes(dir / "ro.akv", "gammel");
+    ::chmod((dir / "ro.akv").c_str(), 0444);
+    SkrivBytes(dir / "fuld.akv", "gammel");
+    tabeller().LokalitetData.saet(1, 1, "ny");
+
+    struct rlimit gammelGraense {};
+    ::getrlimit(RLIMIT_FSIZE, &gammelGraense);
+    const std::string stier[] = {dir / "ingen/mappe.akv", dir / "ro.akv", dir / "fuld.akv"};
+    for (const auto& sti : stier) {
+        RecordingBeskeder b;
+        bool ok;
+        if (sti == dir / "fuld.akv") {
+            // The write itself fails: a file-size limit, which holds for the super-user too.
+            auto gammel = std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit lille = gammelGraense;
+            lille.rlim_cur = 100;
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lille), 0);
+            ok = SkrivFil(sti);
+            ::setrlimit(RLIMIT_FSIZE, &gammelGraense);
+            std::signal(SIGXFSZ, gammel);
+        } else {
+            ok = SkrivFil(sti);
+        }
+        EXPECT_FALSE(ok) << sti;
+        ASSERT_EQ(b.vist.size(), 1u) << sti;
+        EXPECT_EQ(b.vist[0].tekst, GemFejl);
+        EXPECT_EQ(b.vist[0].ikon, BeskedIkon::Kritisk);
+        EXPECT_EQ(b.vist[0].knapper, BeskedKnapper::OK);
+        EXPECT_EQ(b.vist[0].titel, "");
+    }
+    EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
+    EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
+    EXPECT_EQ(dir.antal(), 2u);  // no temporary file left behind
+}

@@ -1,6 +1,7 @@
 // The groundwater-type view, the position captions and the intermediate-results view.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
@@ -36,6 +37,7 @@ struct Etikettilfaelde {
     std::int16_t kode;
     const char* etiket;
 };
+void PrintTo(const Etikettilfaelde& e, std::ostream* os) { *os << e.navn; }
 
 class Etiketter : public GrundvandstypeTest, public ::testing::WithParamInterface<Etikettilfaelde> {};
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
@@ -73,6 +74,7 @@ struct Afvisning {
     const char* besked;           // "" for accepted
     std::int16_t antalBoringer;   // afterwards (AntalBoringer is 9 before)
 };
+void PrintTo(const Afvisning& a, std::ostream* os) { *os << a.navn; }
 
 class Acceptancetest : public KvalitetskontrolTest, public ::testing::WithParamInterface<Afvisning> {};
 
@@ -157,6 +159,9 @@ struct Valgtilfaelde {
     int antal;
     std::int16_t fraEfter, tilEfter;
 };
+void PrintTo(const Valgtilfaelde& v, std::ostream* os) {
+    *os << v.fraFoer << "," << v.tilFoer << " N=" << v.antal << " -> " << v.fraEfter << "," << v.tilEfter;
+}
 
 class StandardValg : public KvalitetskontrolTest, public ::testing::WithParamInterface<Valgtilfaelde> {};
 
@@ -375,6 +380,9 @@ struct PhTilfaelde {
     Variant kontrolcelle;  // KvalitetskontrolData row 5
     Variant efter;         // AnalyseData row 2 afterwards (7.0 entered)
 };
+void PrintTo(const PhTilfaelde& p, std::ostream* os) {
+    *os << '"' << TekstForm(p.kontrolcelle) << "\" -> \"" << TekstForm(p.efter) << '"';
+}
 
 class PhJustering : public KvalitetskontrolTest, public ::testing::WithParamInterface<PhTilfaelde> {};
 

@@ -3,6 +3,7 @@
 // by hand from ln(C_H / C_F) / (X_H - X_F).
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
@@ -187,6 +188,7 @@ struct Enhedstilfaelde {
     const char* afstandsenhed;
     const char* rateenhed;  // the cell afterwards
 };
+void PrintTo(const Enhedstilfaelde& e, std::ostream* os) { *os << '"' << e.afstandsenhed << '"'; }
 
 class Rateenheder : public NedbrydningsmodelTest, public ::testing::WithParamInterface<Enhedstilfaelde> {};
 
@@ -222,6 +224,7 @@ struct Valgtilfaelde {
     Variant celle;
     std::int16_t nummer;
 };
+void PrintTo(const Valgtilfaelde& v, std::ostream* os) { *os << '"' << TekstForm(v.celle) << "\" -> " << v.nummer; }
 
 class Boringsvalg : public NedbrydningsmodelTest, public ::testing::WithParamInterface<Valgtilfaelde> {};
 

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -585,4 +586,50 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
     EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
     EXPECT_EQ(dir.antal(), 2u);  // no temporary file left behind
+}
+
+// Damaged files of every kind: the reader never crashes, and what it accepts is
+// saved so that it reads back to the same file.
+TEST_F(HentSkrivFil, BeskadigedeFilerGemmesStabilt) {
+    TalformatScope dansk(Talformat::dansk());
+    for (const auto& c : LagredeCeller()) {
+        const std::string n = std::to_string(c.felt);
+        if (c.blok == 3) c.tabel->saet(c.raekke, c.soejle, Variant(c.felt / 7.0));
+        else if (c.blok == 6) c.tabel->saet(c.raekke, c.soejle, c.felt % 3 ? Variant(-c.felt * 1e-7) : Variant("N/A"));
+        else c.tabel->saet(c.raekke, c.soejle, Variant("æ;" + n + " "));
+    }
+    ASSERT_TRUE(SkrivFil(dir / "kilde.akv"));
+    const std::string kilde = LaesBytes(dir / "kilde.akv");
+
+    std::mt19937 tilfaeldig(20240611);
+    auto tal = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(tilfaeldig); };
+    const std::string stumper[] = {";", "\r\n", "\n", "\r", "\xF0", " ", "abc", "7,5", "1E400", ";;;;", "\x81",
+                                   std::string(1, '\0'), "-", "1.000.000"};
+    int laest = 0;
+    for (int runde = 0; runde < 250; ++runde) {
+        std::string bytes = kilde;
+        const std::size_t antalAendringer = 1 + tal(4);
+        for (std::size_t k = 0; k < antalAendringer && !bytes.empty(); ++k) {
+            const std::size_t p = tal(bytes.size());
+            switch (tal(4)) {
+            case 0: bytes[p] = static_cast<char>(tal(256)); break;
+            case 1: bytes.insert(p, stumper[tal(std::size(stumper))]); break;
+            case 2: bytes.erase(p, 1 + tal(40)); break;
+            case 3: bytes.insert(p, bytes.substr(tal(bytes.size()), 1 + tal(60))); break;
+            }
+        }
+        SkrivBytes(dir / "f.akv", bytes);
+        RecordingBeskeder b;
+        if (!HentFil(dir / "f.akv")) {
+            EXPECT_EQ(b.vist.size(), 2u);
+            continue;
+        }
+        ++laest;
+        EXPECT_TRUE(b.vist.empty());
+        ASSERT_TRUE(SkrivFil(dir / "a.akv"));
+        ASSERT_TRUE(HentFil(dir / "a.akv"));
+        ASSERT_TRUE(SkrivFil(dir / "b.akv"));
+        ASSERT_EQ(LaesBytes(dir / "a.akv"), LaesBytes(dir / "b.akv")) << "round " << runde;
+    }
+    EXPECT_GT(laest, 40);  // the damage must leave enough readable files to test the saving
 }

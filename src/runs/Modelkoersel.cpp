@@ -1,0 +1,74 @@
+#include "runs/Modelkoersel.h"
+
+#include <cstdint>
+#include <string>
+
+#include "datamodel/Beregningstilstand.h"
+#include "datamodel/Diverse.h"
+#include "datamodel/Tabeller.h"
+#include "engine/GeokemiskModellering.h"
+#include "platform/Beskeder.h"
+#include "platform/InddataGrids.h"
+#include "runs/NedstroemVandkvalitet.h"
+
+namespace {
+
+// A carbon cell as the user's value: blank counts as 0; a text that is no number
+// stays Empty, so the engine asks for the value instead of modelling with 0.
+Variant KulstofVaerdi(const Variant& celle) {
+    if (!ErUdfyldt(celle)) return Variant(0.0);
+    const std::optional<double> tal = SomTal(celle);
+    return tal ? Variant(*tal) : Variant();
+}
+
+void Modeller(bool tvungen) {
+    Beregningstilstand& t = tilstand();
+    Tabeller& tab = tabeller();
+
+    const std::int16_t foer = t.TvungenKalkligevaegt;
+    t.TvungenKalkligevaegt = tvungen ? Sand : Falsk;
+
+    // The substance is the one the grid shows, with the carbon values as they stand
+    // now; a choice of "Andet" refused earlier for missing values may have been
+    // completed since, and an older substance must not be modelled in its place.
+    const Variant stof = tab.ModelstofData.hent(1, 1);
+    if (stof.isText() && stof.text() == "Andet") {
+        t.BrugerKulstofValens = KulstofVaerdi(tab.KulstofData.hent(1, 1));
+        t.BrugerKulstofIndhold = KulstofVaerdi(tab.KulstofData.hent(2, 1));
+    }
+    if (ErUdfyldt(stof)) t.ModelstofNavn = stof;
+
+    const std::string besked = GeokemiskModellering();
+    if (!besked.empty()) {
+        visBesked(besked, BeskedIkon::Kritisk);
+        t.TvungenKalkligevaegt = foer;
+        return;
+    }
+
+    InddataGrids& grids = inddataGrids();
+    tab.OploesningData.saet(1, 2, Afrund(t.ProcCO2, 0));
+    tab.OploesningData.saet(2, 2, Afrund(t.ProcKalk, 0));
+    grids.TDBGrid(14).refresh();
+
+    // Row r is process r + 2. The proposal is shown rounded; the state keeps it as typed.
+    for (int r = 1; r <= 4; ++r) {
+        tab.IonbytningData.saet(r, 2, Afrund(t.ProcesTabel(r + 2, 1), 0));
+        tab.IonbytningData.saet(r, 3, Afrund(t.ProcesTabel(r + 2, 2), 0));
+    }
+    grids.TDBGrid(15).refresh();
+
+    // Only the first six redox processes have a computed amount.
+    for (int r = 1; r <= 6; ++r) tab.RedoxData.saet(r, 2, Afrund(t.RedoxTabel(r, 1), 1));
+    grids.TDBGrid(16).refresh();
+
+    BeregnNedstroemVandkvalitet();
+    SaetProcesdataAendret(false);
+}
+
+}  // namespace
+
+void ModellerUdenKalkligevaegt() { Modeller(false); }
+void ModellerMedKalkligevaegt() { Modeller(true); }
+
+void SaetProcesdataAendret(bool aendret) { tilstand().ProcesdataAendret = aendret ? Sand : Falsk; }
+bool HentProcesdataAendret() { return tilstand().ProcesdataAendret != Falsk; }

@@ -14,6 +14,17 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Focus moving to another window (a message box) or a popup does not leave the grid.
+bool andetVindue(Qt::FocusReason r) {
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+
+bool fokusIndenfor(const QWidget* w) {
+    for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
+        if (f == w) return true;
+    return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- model
@@ -172,7 +183,11 @@ void QtGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelInd
 bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
     // Losing the focus (to a button, a message box) never commits on its own: the
     // windows ask the data-changed query and end the edit themselves.
-    if (event->type() == QEvent::FocusOut) return false;
+    if (event->type() == QEvent::FocusOut) {
+        auto* ud = static_cast<QFocusEvent*>(event);
+        if (!andetVindue(ud->reason()) && !fokusIndenfor(view_)) grid_.userFocusOut();
+        return false;
+    }
     return QStyledItemDelegate::eventFilter(editor, event);
 }
 
@@ -256,15 +271,13 @@ void QtGridView::mousePressEvent(QMouseEvent* event) {
 
 void QtGridView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
-    grid_.userFocusIn();
+    if (!andetVindue(event->reason())) grid_.userFocusIn();
 }
 
 void QtGridView::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
     // Focus moving into the grid's own editor keeps it in the grid.
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-        if (w == this) return;
-    grid_.userFocusOut();
+    if (!andetVindue(event->reason()) && !fokusIndenfor(this)) grid_.userFocusOut();
 }
 
 // ---------------------------------------------------------------- grid widget

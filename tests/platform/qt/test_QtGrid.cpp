@@ -360,6 +360,25 @@ TEST_F(QtGridTest, ProgramRowMoveFollowsInViewAndRaisesRowColChange) {
     EXPECT_EQ(flyt[0], std::make_pair(1, 0));
 }
 
+TEST_F(QtGridTest, FocusReturningFromAMessageBoxIsNoNewArrival) {
+    int fokus = 0;
+    grid.gotFocus = [&] { ++fokus; };
+    auto send = [&](QEvent::Type t, Qt::FocusReason r) {
+        QFocusEvent e(t, r);
+        QApplication::sendEvent(w->view(), &e);
+    };
+    send(QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(fokus, 1);
+    send(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    EXPECT_TRUE(grid.hasFocus());
+    send(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(fokus, 1);
+    send(QEvent::FocusOut, Qt::TabFocusReason);
+    EXPECT_FALSE(grid.hasFocus());
+    send(QEvent::FocusIn, Qt::MouseFocusReason);
+    EXPECT_EQ(fokus, 2);
+}
+
 TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {
     InddataGrids grids;
     QWidget vindue;

@@ -17,9 +17,6 @@
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
 
-// fontconfig keeps its caches until the process ends; that is not ours to report.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
-
 namespace {
 
 class QtMiljoe : public ::testing::Environment {

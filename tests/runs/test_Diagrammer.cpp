@@ -2,17 +2,30 @@
 // the rectangles worked out from the chart's size, the white measured-change series.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "datamodel/Tabeller.h"
+#include "datamodel/Talformat.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "runs/Diagramdata.h"
 #include "runs/Diagrammer.h"
 #include "support/RecordingChart.h"
+
+// Readable cell values in failure messages.
+inline void PrintTo(const Variant& v, std::ostream* os) {
+    switch (v.type()) {
+    case Variant::Type::Empty: *os << "Empty"; break;
+    case Variant::Type::Null: *os << "Null"; break;
+    case Variant::Type::Integer: *os << "Integer " << v.integer(); break;
+    case Variant::Type::Double: *os << "Double " << Talformat::engelsk().formater(v.dbl()); break;
+    case Variant::Type::Text: *os << '"' << v.text() << '"'; break;
+    }
+}
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "datamodel/DivGrids.h"
 
 #include "datamodel/Beregningstilstand.h"
+#include "datamodel/Modelstoffer.h"
 #include "datamodel/Tabeller.h"
 #include "platform/InddataGrids.h"
 
@@ -97,7 +98,8 @@ std::vector<ValueItem> Listepunkter(ListeIndhold indhold) {
     switch (indhold) {
     case ListeIndhold::Modelstoffer: {
         std::vector<ValueItem> punkter;
-        for (const ModelstofValg& m : Modelstoffer) punkter.push_back({Variant(m.navn), m.visning});
+        for (const Modelstof& m : ModelstofTabel)
+            punkter.push_back({Variant(std::string(m.navn)), std::string(m.visning)});
         return punkter;
     }
     case ListeIndhold::BoringerPlacering: return boringer(2);

@@ -2,23 +2,6 @@
 
 #include "datamodel/Tabeller.h"
 
-const std::array<ModelstofValg, 14> Modelstoffer = {{
-    {"Andet", "Andet stof"},
-    {"Acetone", "Acetone C3H6O"},
-    {"Benzen", "Benzen C6H6"},
-    {"Dieselolie1", "Dieselolie1 CH1.85"},
-    {"Dieselolie2", "Dieselolie2 CH1.5"},
-    {"Ethanol", "Ethanol C2H6O"},
-    {"Ethylbenzen", "Ethylbenzen C8H10"},
-    {"Laktat", "Laktat C3H5O3-"},
-    {"Metan", "Metan CH4"},
-    {"MTBE", "MTBE C5H12O"},
-    {"Organisk stof", "Organisk stof CH2O"},
-    {"Phenol", "Phenol C6H6O"},
-    {"Toluen", "Toluen C7H8"},
-    {"Xylener", "Xylener C8H10"},
-}};
-
 namespace {
 
 using S = Soejleopsaetning;

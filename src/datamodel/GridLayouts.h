@@ -14,7 +14,7 @@ inline constexpr int GridFontstoerrelse = 8;  // points
 
 // Where a drop-down column takes its items from.
 enum class ListeIndhold {
-    Modelstoffer,       // the fourteen model substances
+    Modelstoffer,       // the fourteen model substances (ModelstofTabel)
     BoringerPlacering,  // boreholes 1..AntalBoringer shown by their hydraulic position
     BoringerNavn,       // boreholes 1..AntalBoringer shown by their name
 };
@@ -107,10 +107,3 @@ const std::vector<Gridopsaetning>& Gridlayouts(Opsaetning opsaetning);
 // The set-ups that InitierGrids runs, in its order (all but the first-order grid).
 const std::vector<Opsaetning>& InitierGridsRaekkefoelge();
 
-// The model substances of the substance list: the value that the cell stores and
-// the engine's look-up knows, and the text the list shows.
-struct ModelstofValg {
-    const char* navn;
-    const char* visning;
-};
-extern const std::array<ModelstofValg, 14> Modelstoffer;

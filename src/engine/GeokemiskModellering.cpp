@@ -1,9 +1,9 @@
 #include "engine/GeokemiskModellering.h"
 
 #include "datamodel/Beregningstilstand.h"
+#include "datamodel/Modelstoffer.h"
 #include "engine/Ionbytningsprocesser.h"
 #include "engine/Iteration.h"
-#include "engine/Modelstoffer.h"
 #include "engine/NedstroemModel.h"
 #include "engine/Redoxprocesser.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
+#include "datamodel/Modelstoffer.h"
 #include "engine/GeokemiskModellering.h"
-#include "engine/Modelstoffer.h"
 
 namespace {
 

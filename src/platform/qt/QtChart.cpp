@@ -50,7 +50,10 @@ QtChart::QtChart(Chart& chart, QWidget* parent) : QChartView(parent), chart_(cha
     c->setBackgroundRoundness(0);
     c->setMargins(QMargins(0, 0, 0, 0));
     c->layout()->setContentsMargins(0, 0, 0, 0);
-    setChart(c);  // the view owns it
+    // The view owns the new chart and lets go of the one it was made with.
+    QChart* standard = QChartView::chart();
+    setChart(c);
+    delete standard;
 
     titelbaggrund_ = new QGraphicsRectItem(c);
     titelbaggrund_->setBrush(Qt::white);

@@ -78,7 +78,14 @@ void GridColumn::setWidth(int twips) {
     aendret();
 }
 void GridColumn::setVisible(bool v) { kald("setVisible(" + boolTekst(v) + ")"); visible_ = v; aendret(); }
-void GridColumn::setLocked(bool v) { kald("setLocked(" + boolTekst(v) + ")"); locked_ = v; aendret(); }
+void GridColumn::setLocked(bool v) {
+    kald("setLocked(" + boolTekst(v) + ")");
+    locked_ = v;
+    // A locked column cannot be edited: an edit still open in it would later commit
+    // the user's old text over what the program has just written there.
+    if (v && owner_->editCol() == index()) owner_->dropEdit();
+    aendret();
+}
 void GridColumn::setAlignment(Justering j) {
     kald("setAlignment(" + std::to_string(static_cast<int>(j)) + ")");
     alignment_ = j;

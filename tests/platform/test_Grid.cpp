@@ -171,6 +171,24 @@ TEST_F(GridTest, ColumnChangesAndARefreshWithoutTheRowDropTheEdit) {
     EXPECT_GE(r.editorsClosed, 3);
 }
 
+// The choice of a model substance writes the carbon values and locks their column
+// while an edit may still be open there: that edit must never commit afterwards.
+TEST_F(GridTest, LockingTheEditedColumnDropsTheEditOthersStay) {
+    ASSERT_TRUE(r.type(0, 1, "x"));
+    grid.column(2).setLocked(true);  // another column
+    EXPECT_TRUE(grid.editing());
+    grid.column(1).setLocked(false);
+    EXPECT_TRUE(grid.editing());
+    tabel.saet(1, 1, "-1,333");
+    grid.column(1).setLocked(true);
+    EXPECT_FALSE(grid.editing());
+    EXPECT_FALSE(grid.dataChanged());
+    EXPECT_TRUE(grid.endEdit());
+    EXPECT_TRUE(hændelser.empty());
+    EXPECT_EQ(tabel.hent(1, 1), Variant("-1,333"));
+    EXPECT_EQ(r.editorsClosed, 1);
+}
+
 TEST_F(GridTest, RebindDropsTheEdit) {
     ASSERT_TRUE(r.type(0, 1, "x"));
     grid.rebind();

@@ -250,9 +250,15 @@ void QtGridView::foelgAktuelCelle() {
 }
 
 void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The grid commits an edit in progress before the current cell moves; the base
+    // class would commit it a second time and show a refusal twice. A refused
+    // commit puts the cell back and keeps the editor.
+    if (!foelger_ && current.isValid() && !grid_.userMoveTo(current.row(), current.column())) {
+        foelgAktuelCelle();
+        if (editor_) editor_->setFocus();
+        return;
+    }
     QTableView::currentChanged(current, previous);
-    if (foelger_ || !current.isValid()) return;
-    if (!grid_.userMoveTo(current.row(), current.column())) foelgAktuelCelle();
 }
 
 void QtGridView::mousePressEvent(QMouseEvent* event) {

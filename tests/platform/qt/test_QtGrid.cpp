@@ -391,3 +391,200 @@ TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every key that leaves an edit, with the check accepting or refusing: the value
+// lands once in the edited cell or nowhere, and a refusal asks exactly once.
+struct Tast {
+    const char* navn;
+    int key;
+    bool afvis;
+    int forventetRaekke, forventetKolonne;  // the grid's current cell afterwards
+    bool editorAaben;
+};
+
+void PrintTo(const Tast& t, std::ostream* os) { *os << t.navn; }
+
+class QtGridTaster : public QtGridTest, public ::testing::WithParamInterface<Tast> {};
+
+TEST_P(QtGridTaster, CommitOnceIntoTheEditedCell) {
+    const Tast& t = GetParam();
+    std::vector<std::pair<int, int>> celler;
+    grid.beforeColUpdate = [&](int col, Variant&, bool& cancel) {
+        celler.emplace_back(grid.currentTableRow(), col);
+        cancel = t.afvis;
+    };
+    QLineEdit* le = aabn(1, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "4");
+    tast(le, t.key);
+    EXPECT_EQ(celler, (std::vector<std::pair<int, int>>{{2, 1}}));
+    EXPECT_EQ(tabel.hent(2, 1) == Variant("4"), !t.afvis);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 0; c <= 2; ++c) {
+            if (r == 2 && c == 1) continue;
+            EXPECT_NE(tabel.hent(r, c), Variant("4")) << r << "," << c;
+        }
+    EXPECT_EQ(grid.row(), t.forventetRaekke);
+    EXPECT_EQ(grid.col(), t.forventetKolonne);
+    EXPECT_EQ(w->view()->currentIndex().row(), t.forventetRaekke);
+    EXPECT_EQ(w->view()->aabenEditor() == le, t.editorAaben);
+    EXPECT_EQ(grid.dataChanged(), t.afvis);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtGrid, QtGridTaster,
+    ::testing::Values(Tast{"Enter", Qt::Key_Return, false, 1, 1, false},
+                      Tast{"EnterRefused", Qt::Key_Return, true, 1, 1, true},
+                      Tast{"Tab", Qt::Key_Tab, false, 1, 2, false},
+                      Tast{"TabRefused", Qt::Key_Tab, true, 1, 1, true},
+                      Tast{"Down", Qt::Key_Down, false, 2, 1, false},
+                      Tast{"DownRefused", Qt::Key_Down, true, 1, 1, true},
+                      Tast{"Up", Qt::Key_Up, false, 0, 1, false},
+                      Tast{"UpRefused", Qt::Key_Up, true, 1, 1, true}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+TEST_F(QtGridTest, RefusedEditThenEscapeLeavesTheTableAndNeverCommitsLater) {
+    int kald = 0;
+    grid.beforeColUpdate = [&](int, Variant&, bool& cancel) { ++kald; cancel = true; };
+    QLineEdit* le = aabn(1, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "x");
+    tast(le, Qt::Key_Return);
+    tast(le, Qt::Key_Escape);
+    EXPECT_FALSE(grid.editing());
+    EXPECT_EQ(w->view()->aabenEditor(), nullptr);
+    klik(w->view(), 2, 2);
+    EXPECT_TRUE(grid.endEdit());
+    EXPECT_EQ(kald, 1);
+    EXPECT_TRUE(tabel.hent(2, 1).isEmpty());
+}
+
+TEST_F(QtGridTest, RefreshFromARunKeepsTheTypedTextWhichThenLandsOnce) {
+    std::vector<std::pair<int, int>> celler;
+    grid.beforeColUpdate = [&](int col, Variant&, bool&) { celler.emplace_back(grid.currentTableRow(), col); };
+    QLineEdit* le = aabn(1, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "4");
+    tabel.saet(2, 1, "fra kørsel");
+    tabel.saet(1, 1, "fra kørsel 1");
+    grid.refresh();
+    EXPECT_EQ(le->text(), "4");
+    ASSERT_EQ(w->view()->aabenEditor(), le);
+    tast(le, Qt::Key_Return);
+    EXPECT_EQ(celler, (std::vector<std::pair<int, int>>{{2, 1}}));
+    EXPECT_EQ(tabel.hent(2, 1), Variant("4"));
+    EXPECT_EQ(tabel.hent(1, 1), Variant("fra kørsel 1"));
+}
+
+TEST_F(QtGridTest, TypingOnTheViewStartsAnEditExceptInALockedColumn) {
+    QtGridView* v = w->view();
+    v->setCurrentIndex(w->model()->index(1, 0));
+    tast(v, Qt::Key_5, "5");
+    EXPECT_EQ(v->aabenEditor(), nullptr);
+    EXPECT_FALSE(grid.editing());
+    EXPECT_EQ(tabel.hent(2, 0), Variant("Calcium"));
+
+    tabel.saet(2, 1, "gammel");
+    v->setCurrentIndex(w->model()->index(1, 1));
+    tast(v, Qt::Key_5, "5");
+    auto* le = qobject_cast<QLineEdit*>(v->aabenEditor());
+    ASSERT_NE(le, nullptr);
+    EXPECT_EQ(le->text(), "5");
+    EXPECT_EQ(grid.editText(), "5");
+    tast(le, Qt::Key_Return);
+    EXPECT_EQ(tabel.hent(2, 1), Variant("5"));
+}
+
+TEST_F(QtGridTest, LockingTheEditedColumnClosesTheEditorWithoutCommitting) {
+    int kald = 0;
+    grid.beforeColUpdate = [&](int, Variant&, bool&) { ++kald; };
+    QLineEdit* le = aabn(1, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "4");
+    tabel.saet(2, 1, "62,1");  // the program's value, then the lock
+    grid.column(1).setLocked(true);
+    EXPECT_EQ(w->view()->aabenEditor(), nullptr);
+    EXPECT_TRUE(grid.endEdit());
+    EXPECT_EQ(kald, 0);
+    EXPECT_EQ(tabel.hent(2, 1), Variant("62,1"));
+}
+
+TEST_F(QtGridTest, MessageBoxInsideBeforeUpdateOfAClickShowsOncePerAttempt) {
+    int kald = 0;
+    grid.beforeColUpdate = [&](int, Variant&, bool& cancel) {
+        ++kald;
+        QTimer::singleShot(0, [] {
+            if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        });
+        QMessageBox box(QMessageBox::Warning, "Inddatakontrol", "Ugyldig værdi");
+        box.exec();
+        cancel = true;
+    };
+    QLineEdit* le = aabn(0, 2);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "-1");
+    klik(w->view(), 2, 1);
+    EXPECT_EQ(kald, 1);
+    EXPECT_EQ(w->view()->aabenEditor(), le);
+    EXPECT_EQ(grid.row(), 0);
+    tast(le, Qt::Key_Down);
+    EXPECT_EQ(kald, 2);
+    EXPECT_EQ(grid.row(), 0);
+    EXPECT_EQ(w->view()->aabenEditor(), le);
+    EXPECT_TRUE(tabel.hent(1, 2).isEmpty());
+}
+
+TEST_F(QtGridTest, KeyOnAListCellPicksTheMatchingItemAndCommitsItsValue) {
+    ValueList& l = grid.column(1).valueList();
+    l.setPresentation(ListePraesentationRulleliste);
+    l.add("meter", "meter");
+    l.add("dage", "dag");
+    l.add("år", "år");
+    std::vector<Variant> vaerdier;
+    grid.beforeColUpdate = [&](int col, Variant&, bool&) { vaerdier.push_back(grid.columnValue(col)); };
+    w->view()->setCurrentIndex(w->model()->index(0, 1));
+    tast(w->view(), Qt::Key_D, "d");
+    EXPECT_EQ(vaerdier, std::vector<Variant>{Variant("dage")});
+    EXPECT_EQ(tabel.hent(1, 1), Variant("dage"));
+    EXPECT_FALSE(grid.editing());
+    EXPECT_EQ(w->model()->data(w->model()->index(0, 1), Qt::DisplayRole).toString(), "dag");
+}
+
+TEST_F(QtGridTest, MessageBoxInsideAPickHandlerStoresThePickOnce) {
+    ValueList& l = grid.column(1).valueList();
+    l.setPresentation(ListePraesentationRulleliste);
+    l.add(1, "B1");
+    l.add(2, "B2");
+    int valg = 0;
+    int opdateringer = 0;
+    grid.comboSelect = [&](int col) {
+        ++valg;
+        tabel.saet(grid.currentTableRow(), col, grid.columnValue(col));
+        // The run behind the pick stops with a message of its own.
+        QTimer::singleShot(0, [] {
+            if (QWidget* m = QApplication::activeModalWidget()) m->close();
+        });
+        QMessageBox box(QMessageBox::Critical, "", "Iterationen konvergerer ikke");
+        box.exec();
+        grid.refresh();
+    };
+    grid.beforeColUpdate = [&](int, Variant&, bool&) { ++opdateringer; };
+    QtGridView* v = w->view();
+    const QModelIndex i = v->model()->index(2, 1);
+    v->setCurrentIndex(i);
+    v->edit(i);
+    auto* combo = qobject_cast<QComboBox*>(v->aabenEditor());
+    ASSERT_NE(combo, nullptr);
+    emit combo->activated(1);
+    QApplication::processEvents();
+    EXPECT_EQ(valg, 1);
+    EXPECT_EQ(opdateringer, 1);
+    EXPECT_EQ(tabel.hent(3, 1), Variant(2));
+    EXPECT_FALSE(grid.editing());
+    EXPECT_EQ(v->aabenEditor(), nullptr);
+    EXPECT_EQ(v->model()->data(i, Qt::DisplayRole).toString(), "B2");
+}
+
+}  // namespace

@@ -220,4 +220,31 @@ TEST_F(GrundvandstypeTest, MellemregningAfrundesPrKolonne) {
     EXPECT_EQ((*grids)("TDBGrid21").antal("refresh"), 1);
 }
 
+// Values with more digits than shown, so each column's and sum's own decimals tell:
+// calcite 12.34 mg/l -> alkalinity 12.34 / 50 = 0.2468, carbon 12.34 / 100 = 0.1234;
+// measured (200 - 122) / 61 = 1.278689 meq/l and (0.0034567 - 0.002) x 1000 = 1.4567 mmol/l.
+TEST_F(GrundvandstypeTest, HverKolonneSineDecimaler) {
+    Beregningstilstand& t = tilstand();
+    t.KulstofValens = 0.0;
+    t.ProcKalk = 12.34;
+    t.FraPosition = 1;
+    t.TilPosition = 2;
+    t.KoncHCO3[1] = 122.0;
+    t.KoncHCO3[2] = 200.0;
+    t.TUC[1] = 0.002;
+    t.TUC[2] = 0.0034567;
+
+    VisMellemregning();
+
+    const GridTabel& m = tabeller().MellemregningData;
+    const GridTabel& s = tabeller().RedoxSumData;
+    EXPECT_EQ(m.hent(2, 2), Variant(12));
+    EXPECT_EQ(m.hent(2, 3), Variant(0.25));
+    EXPECT_EQ(m.hent(2, 4), Variant(0.12));
+    EXPECT_EQ(s.hent(1, 2), Variant(0.25));
+    EXPECT_EQ(s.hent(1, 3), Variant(0.12));
+    EXPECT_EQ(s.hent(2, 2), Variant(1.28));
+    EXPECT_EQ(s.hent(2, 3), Variant(1.46));
+}
+
 }  // namespace

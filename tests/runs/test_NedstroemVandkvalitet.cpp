@@ -240,6 +240,20 @@ TEST_F(NedstroemTest, SlutterMedMellemregningerTabellerOgDiagrammer) {
     EXPECT_EQ((*grids)("TDBGrid23").kald, (std::vector<std::string>{"bind", "rebind", "refresh"}));
 }
 
+// Each chart is drawn from the table just filled from the recomputed intermediate
+// results: measured TUC change (0.0065 - 0.004) x 1000 = 2.5 mmol/l, alkalinity
+// (250 - 189) / 61 = 1 meq/l.
+TEST_F(NedstroemTest, HvertDiagramTegnesEfterSinTabel) {
+    tilstand().TUC[2] = 0.004;
+    tilstand().TUC[4] = 0.0065;
+    tilstand().KoncHCO3[2] = 189;
+    tilstand().KoncHCO3[4] = 250;
+    BeregnNedstroemVandkvalitet();
+    EXPECT_EQ(tabeller().DiagramTUCData.hent(11, 4), Variant(2.5));
+    EXPECT_EQ(inddataCharts().MSChart23().value(11, 4), Variant(2.5));
+    EXPECT_EQ(inddataCharts().MSChart24().value(14, 4), Variant(1.0));
+}
+
 TEST_F(NedstroemTest, PositionUdenforStopperKoerslen) {
     for (auto [fra, til] : {std::pair{6, 2}, std::pair{2, -1}}) {
         tilstand().FraPosition = static_cast<std::int16_t>(fra);

@@ -224,6 +224,8 @@ bool TextFileOut::open(const std::string& path) {
 
     std::string name = target_.substr(target_.find_last_of('/') == std::string::npos
                                           ? 0 : target_.find_last_of('/') + 1);
+    // "." and ".XXXXXX" must still fit in a file name of at most 255 bytes.
+    if (name.size() > 200) name.resize(200);
     temp_ = (folder == "/" ? std::string("/") : folder + "/") + "." + name + ".XXXXXX";
     int fd = ::mkostemp(temp_.data(), O_CLOEXEC);
     if (fd < 0) {

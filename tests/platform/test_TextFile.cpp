@@ -271,3 +271,18 @@ TEST(TextFileOut, FollowsLink) {
     EXPECT_TRUE(fs::is_symlink(dir / "link.akv"));
     EXPECT_EQ(readBytes(dir / "real/f.akv"), "new\r\n");
 }
+
+TEST(TextFileOut, LongestFileNameCanBeSaved) {
+    // The temporary file beside the target must not need a longer name than the
+    // target itself, or a name the folder allows could never be saved.
+    TempDir dir;
+    for (std::size_t length : {247u, 248u, 255u}) {
+        const std::string name = std::string(length - 4, 'x') + ".akv";
+        writeBytes(dir / name, "old");
+        TextFileOut f;
+        EXPECT_TRUE(f.open(dir / name) && f.writeLine("new") && f.close()) << length;
+        EXPECT_EQ(readBytes(dir / name), "new\r\n") << length;
+        fs::remove(dir / name);
+    }
+    EXPECT_TRUE(dir.entries().empty());
+}

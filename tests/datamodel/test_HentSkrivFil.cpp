@@ -17,18 +17,9 @@
 #include "datamodel/Tabeller.h"
 #include "datamodel/Talformat.h"
 #include "support/RecordingBeskeder.h"
+#include "support/VariantUdskrift.h"
 
 namespace fs = std::filesystem;
-
-void PrintTo(const Variant& v, std::ostream* os) {
-    switch (v.type()) {
-    case Variant::Type::Empty: *os << "Empty"; break;
-    case Variant::Type::Null: *os << "Null"; break;
-    case Variant::Type::Integer: *os << "Integer " << v.integer(); break;
-    case Variant::Type::Double: *os << "Double " << v.dbl(); break;
-    case Variant::Type::Text: *os << "Text \"" << v.text() << "\""; break;
-    }
-}
 
 namespace {
 

@@ -14,17 +14,7 @@
 #include "platform/InddataGrids.h"
 #include "runs/Diagramdata.h"
 #include "support/RecordingGrid.h"
-
-// Readable cell values in failure messages.
-inline void PrintTo(const Variant& v, std::ostream* os) {
-    switch (v.type()) {
-    case Variant::Type::Empty: *os << "Empty"; break;
-    case Variant::Type::Null: *os << "Null"; break;
-    case Variant::Type::Integer: *os << "Integer " << v.integer(); break;
-    case Variant::Type::Double: *os << "Double " << Talformat::engelsk().formater(v.dbl()); break;
-    case Variant::Type::Text: *os << '"' << v.text() << '"'; break;
-    }
-}
+#include "support/VariantUdskrift.h"
 
 namespace {
 

@@ -22,23 +22,9 @@
 #include "platform/qt/QtChart.h"
 #include "runs/Diagramdata.h"
 #include "runs/Diagrammer.h"
+#include "support/QtTestMiljoe.h"
 
 namespace {
-
-class QtMiljoe : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char navn[] = "test_QtChart";
-        static char* argv[] = {navn, nullptr};
-        if (!QApplication::instance()) app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] auto* const miljoe = ::testing::AddGlobalTestEnvironment(new QtMiljoe);
 
 class QtChartTest : public ::testing::Test {
 protected:

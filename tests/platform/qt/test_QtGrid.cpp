@@ -16,23 +16,9 @@
 #include "datamodel/Talformat.h"
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
+#include "support/QtTestMiljoe.h"
 
 namespace {
-
-class QtMiljoe : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char navn[] = "test_QtGrid";
-        static char* argv[] = {navn, nullptr};
-        if (!QApplication::instance()) app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] auto* const miljoe = ::testing::AddGlobalTestEnvironment(new QtMiljoe);
 
 void tast(QWidget* w, int key, const QString& tekst = {}) {
     QKeyEvent tryk(QEvent::KeyPress, key, Qt::NoModifier, tekst);

@@ -12,21 +12,9 @@
 #include "datamodel/Tabeller.h"
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
+#include "support/QtTestMiljoe.h"
 
 namespace {
-
-class QtMiljoe : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char navn[] = "test_QtInitierGrids";
-            static char* argv[] = {navn, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-};
-[[maybe_unused]] auto* const miljoe = ::testing::AddGlobalTestEnvironment(new QtMiljoe);
 
 QString tekst(QtGrid* w, int row, int col) {
     return w->model()->data(w->model()->index(row, col), Qt::DisplayRole).toString();

@@ -7,6 +7,7 @@
 #include "engine/ModelVand.h"
 #include "engine/Stoekiometri.h"
 #include "support/RecordingBeskeder.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -20,28 +21,11 @@ class IonbytningTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OpretDataStrukturer();
-        GridTabel& a = tabeller().AnalyseData;
-        a.redimensioner(1, 18, 0, 6);
-        a.ryd();
-        for (int k = 1; k <= 18; ++k) {
-            a.saet(k, 3, 1.0);
-            a.saet(k, 5, 1.0);
-        }
+        AlleAnalyserIndtastet(2, 4);
+        StandardOpstroemsvand(2);
         Beregningstilstand& t = tilstand();
-        t.FraPosition = 2;
-        t.TilPosition = 4;
         t.KulstofValens = 0.0;
         t.KulstofIndhold = 40.0;
-        t.Temperatur[2] = 10;
-        t.KoncCa[2] = 100;
-        t.KoncNa[2] = 30;
-        t.KoncCl[2] = 40;
-        t.KoncFe[2] = 2;
-        t.KoncNH4[2] = 0.5;
-        t.KoncMn[2] = 0.3;
-        t.KoncHCO3[2] = 300;
-        t.KoncSO4[2] = 50;
-        t.KoncNO3[2] = 20;
         t.KoncNa[4] = 30;
         t.KoncCl[4] = 40;
     }

@@ -8,6 +8,7 @@
 #include "engine/Ionbytningsprocesser.h"
 #include "engine/Mellemregninger.h"
 #include "engine/Redoxprocesser.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -162,13 +163,7 @@ class KaedeTest : public MellemregningTest {
 protected:
     void SetUp() override {
         MellemregningTest::SetUp();
-        GridTabel& a = tabeller().AnalyseData;
-        a.redimensioner(1, 18, 0, 6);
-        a.ryd();
-        for (int k = 1; k <= 18; ++k) {
-            a.saet(k, 2, 1.0);
-            a.saet(k, 3, 1.0);
-        }
+        AlleAnalyserIndtastet(1, 2);
         Beregningstilstand& t = tilstand();
         t.KoncCa[1] = 100;
         t.KoncNa[1] = t.KoncNa[2] = 20;

@@ -8,6 +8,7 @@
 #include "engine/ModelVand.h"
 #include "engine/Stoekiometri.h"
 #include "support/RecordingBeskeder.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -16,29 +17,12 @@ class ModelVandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OpretDataStrukturer();
-        GridTabel& a = tabeller().AnalyseData;
-        a.redimensioner(1, 18, 0, 6);
-        a.ryd();
-        for (int k = 1; k <= 18; ++k) {
-            a.saet(k, 2, 1.0);
-            a.saet(k, 3, 1.0);
-        }
+        AlleAnalyserIndtastet(1, 2);
+        StandardOpstroemsvand(1);
         Beregningstilstand& t = tilstand();
-        t.FraPosition = 1;
-        t.TilPosition = 2;
-        t.Temperatur[1] = 10;
         t.PH[1] = 7.0;
-        t.KoncCa[1] = 100;
         t.KoncMg[1] = 10;
-        t.KoncNa[1] = 30;
         t.KoncK[1] = 3;
-        t.KoncNH4[1] = 0.5;
-        t.KoncFe[1] = 2;
-        t.KoncMn[1] = 0.3;
-        t.KoncHCO3[1] = 300;
-        t.KoncCl[1] = 40;
-        t.KoncSO4[1] = 50;
-        t.KoncNO3[1] = 20;
         t.KoncF[1] = 0.2;
         t.KoncP[1] = 0.1;
         t.KoncNVOC[1] = 5;

@@ -6,25 +6,17 @@
 #include "datamodel/Talformat.h"
 #include "engine/Redoxprocesser.h"
 #include "engine/Stoekiometri.h"
+#include "support/Standardvand.h"
 
 namespace {
-
 
 // Upstream borehole 1, downstream borehole 3; every analyte entered for both.
 class RedoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OpretDataStrukturer();
-        GridTabel& a = tabeller().AnalyseData;
-        a.redimensioner(1, 18, 0, 6);
-        a.ryd();
-        for (int k = 1; k <= 18; ++k) {
-            a.saet(k, 2, 1.0);
-            a.saet(k, 4, "2,0");
-        }
+        AlleAnalyserIndtastet(1, 3, "2,0");  // downstream as typed text
         Beregningstilstand& t = tilstand();
-        t.FraPosition = 1;
-        t.TilPosition = 3;
         saetVand(1, 8, 0.1, 0.3, 2, 50, 20);
         saetVand(3, 2, 0.5, 0.8, 7, 30, 5);
         t.KulstofValens = 0.0;  // "Organisk stof"

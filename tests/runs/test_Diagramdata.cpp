@@ -13,20 +13,13 @@
 #include "datamodel/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Diagramdata.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 #include "support/VariantUdskrift.h"
 
 namespace {
 
-class DiagramdataTest : public ::testing::Test {
+class DiagramdataTest : public KoerselTest {
 protected:
-    void SetUp() override {
-        inddataGrids().restoreDesign();
-        NulstilAlleData();
-        InitierGrids();
-        grids = std::make_unique<RecordingInddataGrids>();
-    }
-
     // Every process row k of Mellemregninger gets k + 0.0625 in the column read and
     // 999 in the other one, so a value from the wrong column shows at once.
     static void mellemregninger(int kildeSoejle) {
@@ -36,8 +29,6 @@ protected:
             tilstand().Mellemregninger(k, anden) = Variant(999.0);
         }
     }
-
-    std::unique_ptr<RecordingInddataGrids> grids;
 };
 
 // One expected row: label, then columns 1..4 (nullptr = Null).

@@ -14,26 +14,18 @@
 #include "platform/InddataGrids.h"
 #include "runs/Diagramdata.h"
 #include "runs/Diagrammer.h"
-#include "support/RecordingChart.h"
+#include "support/KoerselFixture.h"
 #include "support/VariantUdskrift.h"
 
 namespace {
 
-class DiagrammerTest : public ::testing::Test {
+class DiagrammerTest : public KoerselTest {
 protected:
     void SetUp() override {
-        inddataGrids().restoreDesign();
-        inddataCharts().restoreDesign();
-        NulstilAlleData();
-        InitierGrids();
-        tuc = std::make_unique<RecordingChart>(inddataCharts().MSChart23());
-        alk = std::make_unique<RecordingChart>(inddataCharts().MSChart24());
+        KoerselTest::SetUp();
         tuc->placer(120, 9000, 6000);
         alk->placer(120, 9000, 6000);
     }
-
-    std::unique_ptr<RecordingChart> tuc;
-    std::unique_ptr<RecordingChart> alk;
 };
 
 TEST_F(DiagrammerTest, KaldIRaekkefoelge) {

@@ -9,24 +9,14 @@
 #include "datamodel/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Grundvandstype.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 
 namespace {
 
-class GrundvandstypeTest : public ::testing::Test {
+class GrundvandstypeTest : public VisningTest {
 protected:
-    void SetUp() override {
-        NulstilAlleData();
-        OpretDataStrukturer();
-        UdfyldStandardtekster();
-        inddataGrids().restoreDesign();
-        grids = std::make_unique<RecordingInddataGrids>();
-    }
-
     static void karakterisering(int boring, Variant v) { tabeller().BlandingData.saet(2, boring, v); }
     static void navn(int boring, Variant v) { tabeller().BoringData.saet(1, boring + 1, v); }
-
-    std::unique_ptr<RecordingInddataGrids> grids;
 };
 
 // ---- PlaceringsEtiket ----

@@ -15,7 +15,7 @@
 #include "datamodel/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Kvalitetskontrol.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 
 namespace {
 
@@ -51,19 +51,14 @@ void TomSoejle(int b) {
     for (int k = 1; k <= 18; ++k) tabeller().AnalyseData.saet(k, b + 1, std::string());
 }
 
-class KvalitetskontrolTest : public ::testing::Test {
+class KvalitetskontrolTest : public KoerselTest {
 protected:
     void SetUp() override {
-        NulstilAlleData();
-        inddataGrids().restoreDesign();
-        InitierGrids();
+        KoerselTest::SetUp();
         tabeller().AfstandData.saet(1, 1, "meter");
-        grids = std::make_unique<RecordingInddataGrids>();
     }
 
     static Variant kontrol(int r, int b) { return tabeller().KvalitetskontrolData.hent(r, b + 1); }
-
-    std::unique_ptr<RecordingInddataGrids> grids;
 };
 
 // ---- Acceptance test ----

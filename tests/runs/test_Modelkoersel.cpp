@@ -19,8 +19,7 @@
 #include "runs/Kvalitetskontrol.h"
 #include "runs/Modelkoersel.h"
 #include "support/RecordingBeskeder.h"
-#include "support/RecordingChart.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 #include "support/VariantUdskrift.h"
 
 namespace {
@@ -31,16 +30,10 @@ constexpr double Opstroem[18] = {9.0, 7.2, 95.0, 12.0, 22.0, 3.0, 0.05, 0.05, 0.
 constexpr double Nedstroem[18] = {10.0, 6.9, 110.0, 12.0, 24.0, 3.1, 0.4, 3.5, 0.4, 340.0,
                                   41.0, 45.0, 0.5, 0.3, 0.08, 8.0, 0.3, 0.8};
 
-class ModelkoerselTest : public ::testing::Test {
+class ModelkoerselTest : public KoerselTest {
 protected:
     void SetUp() override {
-        inddataGrids().restoreDesign();
-        inddataCharts().restoreDesign();
-        NulstilAlleData();
-        InitierGrids();
-        grids = std::make_unique<RecordingInddataGrids>();
-        tuc = std::make_unique<RecordingChart>(inddataCharts().MSChart23());
-
+        KoerselTest::SetUp();
         Tabeller& tab = tabeller();
         tab.BoringData.saet(1, 2, Variant("B1"));
         tab.BoringData.saet(1, 3, Variant("B2"));
@@ -71,8 +64,6 @@ protected:
     }
 
     RecordingBeskeder beskeder;
-    std::unique_ptr<RecordingInddataGrids> grids;
-    std::unique_ptr<RecordingChart> tuc;
 };
 
 TEST_F(ModelkoerselTest, UdenKalkligevaegtFyldesTabellerne) {

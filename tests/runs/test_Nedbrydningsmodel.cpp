@@ -11,20 +11,12 @@
 #include "datamodel/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Nedbrydningsmodel.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 
 namespace {
 
-class NedbrydningsmodelTest : public ::testing::Test {
+class NedbrydningsmodelTest : public VisningTest {
 protected:
-    void SetUp() override {
-        NulstilAlleData();
-        OpretDataStrukturer();
-        UdfyldStandardtekster();
-        inddataGrids().restoreDesign();
-        grids = std::make_unique<RecordingInddataGrids>();
-    }
-
     static GridTabel& fortynding() { return tabeller().FortyndingData; }
     static GridTabel& korr() { return tabeller().KorrKoncentrationData; }
 
@@ -49,8 +41,6 @@ protected:
         tabeller().KomponentData.saet(komponent, boring + 1, v);
     }
     static void blanding(int boring, Variant v) { tilstand().Blandingsforhold[static_cast<std::size_t>(boring)] = v; }
-
-    std::unique_ptr<RecordingInddataGrids> grids;
 };
 
 // Hotspot 1 and filters 2, 3, 4 at 0, 150, 400, 900 metres; component 1 falls from

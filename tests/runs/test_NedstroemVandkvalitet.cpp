@@ -16,23 +16,15 @@
 #include "platform/InddataGrids.h"
 #include "runs/NedstroemVandkvalitet.h"
 #include "support/RecordingBeskeder.h"
-#include "support/RecordingChart.h"
-#include "support/RecordingGrid.h"
+#include "support/KoerselFixture.h"
 #include "support/VariantUdskrift.h"
 
 namespace {
 
-class NedstroemTest : public ::testing::Test {
+class NedstroemTest : public KoerselTest {
 protected:
     void SetUp() override {
-        inddataGrids().restoreDesign();
-        inddataCharts().restoreDesign();
-        NulstilAlleData();
-        InitierGrids();
-        grids = std::make_unique<RecordingInddataGrids>();
-        tuc = std::make_unique<RecordingChart>(inddataCharts().MSChart23());
-        alk = std::make_unique<RecordingChart>(inddataCharts().MSChart24());
-
+        KoerselTest::SetUp();
         Tabeller& tab = tabeller();
         for (int b = 1; b <= 5; ++b) {
             tab.BoringData.saet(1, b + 1, Variant("B" + std::to_string(b)));
@@ -52,9 +44,6 @@ protected:
     static GridTabel& karbonat() { return tabeller().NedstroemKarbonatData; }
 
     RecordingBeskeder beskeder;
-    std::unique_ptr<RecordingInddataGrids> grids;
-    std::unique_ptr<RecordingChart> tuc;
-    std::unique_ptr<RecordingChart> alk;
 };
 
 TEST_F(NedstroemTest, MaaltVandKopieresUaendret) {

@@ -22,6 +22,7 @@
 #include "platform/qt/QtChart.h"
 #include "runs/Diagramdata.h"
 #include "runs/Diagrammer.h"
+#include "support/KoerselFixture.h"
 #include "support/QtTestMiljoe.h"
 
 namespace {
@@ -29,10 +30,7 @@ namespace {
 class QtChartTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        inddataGrids().restoreDesign();
-        inddataCharts().restoreDesign();
-        NulstilAlleData();
-        InitierGrids();
+        NyLokalitetMedGrids();
         // Each chart in a pane of its own, near the pane's top, as on its tab.
         vindue = std::make_unique<QWidget>();
         vindue->resize(800, 1000);

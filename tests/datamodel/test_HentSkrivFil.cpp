@@ -17,30 +17,12 @@
 #include "datamodel/Tabeller.h"
 #include "datamodel/Talformat.h"
 #include "support/RecordingBeskeder.h"
+#include "support/TempDir.h"
 #include "support/VariantUdskrift.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "akv_datafil_XXXXXX").string();
-        path_ = ::mkdtemp(t.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    std::size_t antal() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
-    }
-
-private:
-    std::string path_;
-};
 
 void SkrivBytes(const std::string& sti, const std::string& bytes) { std::ofstream(sti, std::ios::binary) << bytes; }
 
@@ -576,7 +558,7 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     }
     EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
     EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
-    EXPECT_EQ(dir.antal(), 2u);  // no temporary file left behind
+    EXPECT_EQ(dir.entries().size(), 2u);  // no temporary file left behind
 }
 
 // Damaged files of every kind: the reader never crashes, and what it accepts saves

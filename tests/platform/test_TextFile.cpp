@@ -12,32 +12,11 @@
 #include <unistd.h>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir() {
-        std::string t = (fs::temp_directory_path() / "akv_textfile_XXXXXX").string();
-        path_ = ::mkdtemp(t.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> e;
-        for (const auto& d : fs::directory_iterator(path_)) e.push_back(d.path().filename().string());
-        return e;
-    }
-
-private:
-    std::string path_;
-};
 
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

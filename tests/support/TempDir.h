@@ -1,0 +1,36 @@
+#pragma once
+// A folder of its own for one test, removed with everything in it afterwards (its
+// permissions given back first, for the tests that take them away).
+#include <stdlib.h>  // mkdtemp
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+class TempDir {
+public:
+    TempDir() {
+        std::string t = (std::filesystem::temp_directory_path() / "akv_test_XXXXXX").string();
+        path_ = ::mkdtemp(t.data());
+    }
+    ~TempDir() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+    // The names in the folder, in the order the file system lists them.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> e;
+        for (const auto& d : std::filesystem::directory_iterator(path_)) e.push_back(d.path().filename().string());
+        return e;
+    }
+
+private:
+    std::string path_;
+};

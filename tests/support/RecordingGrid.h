@@ -2,7 +2,6 @@
 // Test double of a grid's view: plays the user on a Grid (click, type, enter, pick,
 // escape, focus) and records every call the program makes on it, in order, as the
 // texts Grid reports ("bind", "refresh", "column(2).setLocked(true)", ...).
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,15 +10,11 @@
 
 #include "platform/Grid.h"
 #include "platform/InddataGrids.h"
+#include "support/RecordingVisning.h"
 
-class RecordingGrid : public GridVisning {
+class RecordingGrid : public RecordingVisning<Grid, GridVisning> {
 public:
-    explicit RecordingGrid(Grid& g) : g_(g), forrige_(g.visning()) { g_.setVisning(this); }
-    ~RecordingGrid() override {
-        if (g_.visning() == this) g_.setVisning(forrige_);
-    }
-    RecordingGrid(const RecordingGrid&) = delete;
-    RecordingGrid& operator=(const RecordingGrid&) = delete;
+    explicit RecordingGrid(Grid& g) : RecordingVisning(g), g_(g) {}
 
     Grid& grid() { return g_; }
 
@@ -47,21 +42,10 @@ public:
     void focus() { g_.userFocusIn(); }
     void leave() { g_.userFocusOut(); }
 
-    // ---- What the program did ----
-    std::vector<std::string> kald;
+    // ---- What the program did (besides the calls) ----
     int editorsClosed = 0;
     int focusRequests = 0;
 
-    int antal(const std::string& k) const {
-        return static_cast<int>(std::count(kald.begin(), kald.end(), k));
-    }
-    // The calls that start with the prefix, in order ("column(" for the column settings).
-    std::vector<std::string> kaldMed(const std::string& prefix) const {
-        std::vector<std::string> r;
-        for (const auto& k : kald)
-            if (k.rfind(prefix, 0) == 0) r.push_back(k);
-        return r;
-    }
     void glem() { kald.clear(); editorsClosed = 0; focusRequests = 0; }
 
     // ---- The layout as it stands ----
@@ -85,11 +69,9 @@ public:
     // GridVisning
     void redigeringSlut() override { ++editorsClosed; }
     void fokusOenskes() override { ++focusRequests; }
-    void programKald(const std::string& k) override { kald.push_back(k); }
 
 private:
     Grid& g_;
-    GridVisning* forrige_;
 };
 
 // One RecordingGrid on every grid of the work window, for the duration of a test.

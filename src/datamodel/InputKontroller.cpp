@@ -144,6 +144,20 @@ void VisHvis(bool vis, const std::string& tekst) {
     if (vis) visBesked(tekst, BeskedIkon::Udraab, BeskedKnapper::OK, "Inddatakontrol");
 }
 
+// A refused value shows its message (when asked to) or hands it back; the message
+// is left alone when the value passes.
+bool Kontroller(const Kontroltabel& tabel, const Variant& vaerdi, int indeks, bool vis) {
+    if (Godkendt(tabel, vaerdi, indeks)) return true;
+    VisHvis(vis, Meddelelse(tabel, indeks, vaerdi));
+    return false;
+}
+
+bool Kontroller(const Kontroltabel& tabel, const Variant& vaerdi, int indeks, std::string& meddelelse) {
+    if (Godkendt(tabel, vaerdi, indeks)) return true;
+    meddelelse = Meddelelse(tabel, indeks, vaerdi);
+    return false;
+}
+
 }  // namespace
 
 void MeddelelseLokalitet(int raekke, const Variant& vaerdi, bool vis) { VisHvis(vis, Meddelelse(Lokalitet, raekke, vaerdi)); }
@@ -162,52 +176,20 @@ void MeddelelseRedox(int raekke, const Variant& vaerdi, std::string& meddelelse)
     meddelelse = Meddelelse(Redox, raekke, vaerdi);
 }
 
-bool KontrolLokalitet(const Variant& vaerdi, int raekke, bool vis) {
-    if (Godkendt(Lokalitet, vaerdi, raekke)) return true;
-    MeddelelseLokalitet(raekke, vaerdi, vis);
-    return false;
-}
-
-bool KontrolBoring(const Variant& vaerdi, int raekke, bool vis) {
-    if (Godkendt(Boring, vaerdi, raekke)) return true;
-    MeddelelseBoring(raekke, vaerdi, vis);
-    return false;
-}
-
-bool KontrolAnalyse(const Variant& vaerdi, int raekke, bool vis) {
-    if (Godkendt(Analyse, vaerdi, raekke)) return true;
-    MeddelelseAnalyse(raekke, vaerdi, vis);
-    return false;
-}
-
-bool KontrolAfstand(const Variant& vaerdi, int soejle, bool vis) {
-    if (Godkendt(Afstand, vaerdi, soejle)) return true;
-    MeddelelseAfstand(soejle, vaerdi, vis);
-    return false;
-}
-
-bool KontrolKomponent(const Variant& vaerdi, int soejle, bool vis) {
-    if (Godkendt(Komponent, vaerdi, soejle)) return true;
-    MeddelelseKomponent(soejle, vaerdi, vis);
-    return false;
-}
+bool KontrolLokalitet(const Variant& vaerdi, int raekke, bool vis) { return Kontroller(Lokalitet, vaerdi, raekke, vis); }
+bool KontrolBoring(const Variant& vaerdi, int raekke, bool vis) { return Kontroller(Boring, vaerdi, raekke, vis); }
+bool KontrolAnalyse(const Variant& vaerdi, int raekke, bool vis) { return Kontroller(Analyse, vaerdi, raekke, vis); }
+bool KontrolAfstand(const Variant& vaerdi, int soejle, bool vis) { return Kontroller(Afstand, vaerdi, soejle, vis); }
+bool KontrolKomponent(const Variant& vaerdi, int soejle, bool vis) { return Kontroller(Komponent, vaerdi, soejle, vis); }
 
 bool KontrolIonbytning(const Variant& vaerdi, int raekke, std::string& meddelelse) {
-    if (Godkendt(Ionbytning, vaerdi, raekke)) return true;
-    MeddelelseIonbytning(raekke, vaerdi, meddelelse);
-    return false;
+    return Kontroller(Ionbytning, vaerdi, raekke, meddelelse);
 }
-
 bool KontrolKulstof(const Variant& vaerdi, int raekke, std::string& meddelelse) {
-    if (Godkendt(Kulstof, vaerdi, raekke)) return true;
-    MeddelelseKulstof(raekke, vaerdi, meddelelse);
-    return false;
+    return Kontroller(Kulstof, vaerdi, raekke, meddelelse);
 }
-
 bool KontrolRedox(const Variant& vaerdi, int raekke, std::string& meddelelse) {
-    if (Godkendt(Redox, vaerdi, raekke)) return true;
-    MeddelelseRedox(raekke, vaerdi, meddelelse);
-    return false;
+    return Kontroller(Redox, vaerdi, raekke, meddelelse);
 }
 
 bool KontrolAfInputfil(const std::string& sti) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Diverse.h"
@@ -23,6 +24,25 @@ constexpr std::array<int, 4> VitaleRaekker{1, 2, 3, 10};
 
 std::string Heltal(int n) {
     return Talformat::aktuel().formater(static_cast<long long>(n));
+}
+
+// Rows of BoringData.
+constexpr int NavnRaekke = 1;
+constexpr int PlaceringRaekke = 2;
+
+// The first borehole of 1..n without a text in row r of BoringData; 0 when all have one.
+int FoersteUdenTekst(const GridTabel& boring, int r, int n) {
+    for (int b = 1; b <= n; ++b)
+        if (!ErUdfyldt(boring.hent(r, b + 1))) return b;
+    return 0;
+}
+
+// The first pair of boreholes b < c of 1..n with the same text in row r; {0, 0} when none.
+std::pair<int, int> FoersteEnsPar(const GridTabel& boring, int r, int n) {
+    for (int b = 1; b <= n; ++b)
+        for (int c = b + 1; c <= n; ++c)
+            if (TekstForm(boring.hent(r, b + 1)) == TekstForm(boring.hent(r, c + 1))) return {b, c};
+    return {0, 0};
 }
 
 // One row of KvalitetskontrolData: the engine's value of borehole i and its decimals.
@@ -109,34 +129,21 @@ bool KontrollerBeregningsInddata(std::string& besked) {
     }
 
     const int n = antal;
-    for (int b = 1; b <= n; ++b) {
-        if (!ErUdfyldt(boring.hent(2, b + 1))) {
-            besked = "Der mangler en hydraulisk plac. identifikation for søjle " + Heltal(b);
-            return false;
-        }
+    if (const int b = FoersteUdenTekst(boring, PlaceringRaekke, n)) {
+        besked = "Der mangler en hydraulisk plac. identifikation for søjle " + Heltal(b);
+        return false;
     }
-    for (int b = 1; b <= n; ++b) {
-        for (int c = b + 1; c <= n; ++c) {
-            if (TekstForm(boring.hent(2, b + 1)) == TekstForm(boring.hent(2, c + 1))) {
-                besked = "Der er valgt samme hydraulisk plac. identifikation for søjle " + Heltal(b) +
-                         " og " + Heltal(c);
-                return false;
-            }
-        }
+    if (const auto [b, c] = FoersteEnsPar(boring, PlaceringRaekke, n); b) {
+        besked = "Der er valgt samme hydraulisk plac. identifikation for søjle " + Heltal(b) + " og " + Heltal(c);
+        return false;
     }
-    for (int b = 1; b <= n; ++b) {
-        if (!ErUdfyldt(boring.hent(1, b + 1))) {
-            besked = "Der mangler boringsnavn for søjle " + Heltal(b);
-            return false;
-        }
+    if (const int b = FoersteUdenTekst(boring, NavnRaekke, n)) {
+        besked = "Der mangler boringsnavn for søjle " + Heltal(b);
+        return false;
     }
-    for (int b = 1; b <= n; ++b) {
-        for (int c = b + 1; c <= n; ++c) {
-            if (TekstForm(boring.hent(1, b + 1)) == TekstForm(boring.hent(1, c + 1))) {
-                besked = "Der er valgt samme boringsnavn for søjle " + Heltal(b) + " og " + Heltal(c);
-                return false;
-            }
-        }
+    if (const auto [b, c] = FoersteEnsPar(boring, NavnRaekke, n); b) {
+        besked = "Der er valgt samme boringsnavn for søjle " + Heltal(b) + " og " + Heltal(c);
+        return false;
     }
 
     if (t.FraPosition == 0) t.FraPosition = 1;

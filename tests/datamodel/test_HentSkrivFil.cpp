@@ -24,15 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void SkrivBytes(const std::string& sti, const std::string& bytes) { std::ofstream(sti, std::ios::binary) << bytes; }
-
-std::string LaesBytes(const std::string& sti) {
-    std::ifstream in(sti, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::vector<std::string> DelVedSemikolon(const std::string& s) {
     std::vector<std::string> felter;
     std::string felt;

@@ -18,17 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::vector<std::string> readAll(const std::string& path) {
     TextFileIn f;
     EXPECT_TRUE(f.open(path));
@@ -73,7 +62,7 @@ class TextFileLines : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(TextFileLines, SplitsAtCrLfLfOrEnd) {
     TempDir dir;
-    writeBytes(dir / "f.txt", GetParam().bytes);
+    SkrivBytes(dir / "f.txt", GetParam().bytes);
     EXPECT_EQ(readAll(dir / "f.txt"), GetParam().lines);
 }
 
@@ -122,7 +111,7 @@ TEST(TextFileIn, ReadErrorIsNotTheEnd) {
 
 TEST(TextFileIn, OverlongLineFails) {
     TempDir dir;
-    writeBytes(dir / "big", std::string(TextFileIn::maxLineLength + 1, 'a'));
+    SkrivBytes(dir / "big", std::string(TextFileIn::maxLineLength + 1, 'a'));
     TextFileIn f;
     ASSERT_TRUE(f.open(dir / "big"));
     std::string line;
@@ -137,7 +126,7 @@ TEST(TextFileOut, WritesLinesWithCrLf) {
     ASSERT_TRUE(f.writeLine(std::string("a;\xE6;", 4)));
     ASSERT_TRUE(f.writeLine(""));
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(readBytes(dir / "ny.akv"), std::string("a;\xE6;\r\n\r\n", 8));
+    EXPECT_EQ(LaesBytes(dir / "ny.akv"), std::string("a;\xE6;\r\n\r\n", 8));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"ny.akv"});
     EXPECT_TRUE(f.close());  // closing again is no error
 }
@@ -155,15 +144,15 @@ TEST(TextFileOut, NewFileGetsUmaskPermissions) {
 
 TEST(TextFileOut, ReplacesKeepingPermissions) {
     TempDir dir;
-    writeBytes(dir / "f.akv", "old");
+    SkrivBytes(dir / "f.akv", "old");
     ::chmod((dir / "f.akv").c_str(), 0640);
     TextFileOut f;
     ASSERT_TRUE(f.open(dir / "f.akv"));
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");  // untouched until close
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");  // untouched until close
     ASSERT_TRUE(f.writeLine("new"));
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(readBytes(dir / "f.akv"), "new\r\n");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "new\r\n");
     struct stat st {};
     ::stat((dir / "f.akv").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -172,17 +161,17 @@ TEST(TextFileOut, ReplacesKeepingPermissions) {
 
 TEST(TextFileOut, DiscardOrDestroyLeavesOldFile) {
     TempDir dir;
-    writeBytes(dir / "f.akv", "old");
+    SkrivBytes(dir / "f.akv", "old");
     {
         TextFileOut f;
         ASSERT_TRUE(f.open(dir / "f.akv"));
         ASSERT_TRUE(f.writeLine("new"));
     }
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
     TextFileOut g;
     ASSERT_TRUE(g.open(dir / "f.akv"));
     g.discard();
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
@@ -197,29 +186,29 @@ TEST(TextFileOut, RefusedTargets) {
     EXPECT_EQ(f.error(), RunError::PathFileAccess);
     EXPECT_FALSE(f.open(""));
 
-    writeBytes(dir / "ro.akv", "old");
+    SkrivBytes(dir / "ro.akv", "old");
     ::chmod((dir / "ro.akv").c_str(), 0444);
     EXPECT_FALSE(f.open(dir / "ro.akv"));
     EXPECT_EQ(f.error(), RunError::PermissionDenied);
-    EXPECT_EQ(readBytes(dir / "ro.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "ro.akv"), "old");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"ro.akv"});
 }
 
 TEST(TextFileOut, ReadOnlyFolder) {
     if (::geteuid() == 0) GTEST_SKIP() << "the super-user may write any folder";
     TempDir dir;
-    writeBytes(dir / "f.akv", "old");
+    SkrivBytes(dir / "f.akv", "old");
     ::chmod(dir.path().c_str(), 0555);
     TextFileOut f;
     EXPECT_FALSE(f.open(dir / "f.akv"));
     EXPECT_EQ(f.error(), RunError::PermissionDenied);
     ::chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
 }
 
 TEST(TextFileOut, WriteFailureKeepsOldFile) {
     TempDir dir;
-    writeBytes(dir / "f.akv", "old");
+    SkrivBytes(dir / "f.akv", "old");
     // A file-size limit makes the write fail, also for the super-user.
     struct rlimit old {};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -236,19 +225,19 @@ TEST(TextFileOut, WriteFailureKeepsOldFile) {
     EXPECT_FALSE(wrote);
     EXPECT_EQ(f.error(), RunError::DiskFull);
     EXPECT_FALSE(f.close());
-    EXPECT_EQ(readBytes(dir / "f.akv"), "old");
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
 TEST(TextFileOut, FollowsLink) {
     TempDir dir;
     fs::create_directory(dir / "real");
-    writeBytes(dir / "real/f.akv", "old");
+    SkrivBytes(dir / "real/f.akv", "old");
     fs::create_symlink("real/f.akv", dir / "link.akv");
     TextFileOut f;
     ASSERT_TRUE(f.open(dir / "link.akv") && f.writeLine("new") && f.close());
     EXPECT_TRUE(fs::is_symlink(dir / "link.akv"));
-    EXPECT_EQ(readBytes(dir / "real/f.akv"), "new\r\n");
+    EXPECT_EQ(LaesBytes(dir / "real/f.akv"), "new\r\n");
 }
 
 TEST(TextFileOut, LongestFileNameCanBeSaved) {
@@ -257,10 +246,10 @@ TEST(TextFileOut, LongestFileNameCanBeSaved) {
     TempDir dir;
     for (std::size_t length : {247u, 248u, 255u}) {
         const std::string name = std::string(length - 4, 'x') + ".akv";
-        writeBytes(dir / name, "old");
+        SkrivBytes(dir / name, "old");
         TextFileOut f;
         EXPECT_TRUE(f.open(dir / name) && f.writeLine("new") && f.close()) << length;
-        EXPECT_EQ(readBytes(dir / name), "new\r\n") << length;
+        EXPECT_EQ(LaesBytes(dir / name), "new\r\n") << length;
         fs::remove(dir / name);
     }
     EXPECT_TRUE(dir.entries().empty());

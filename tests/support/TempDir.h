@@ -1,8 +1,11 @@
 #pragma once
 // A folder of its own for one test, removed with everything in it afterwards (its
-// permissions given back first, for the tests that take them away).
+// permissions given back first, for the tests that take them away), and a file's
+// bytes written and read as they stand.
 #include <stdlib.h>  // mkdtemp
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -34,3 +37,14 @@ public:
 private:
     std::string path_;
 };
+
+inline void SkrivBytes(const std::string& sti, const std::string& bytes) {
+    std::ofstream(sti, std::ios::binary) << bytes;
+}
+
+inline std::string LaesBytes(const std::string& sti) {
+    std::ifstream in(sti, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/Chart.h"
+
 Tabeller& tabeller() {
     static Tabeller t;
     return t;
@@ -249,4 +251,7 @@ void NulstilAlleData() {
         for (int r = 1; r <= 5; ++r)
             for (int c = 0; c <= 5; ++c) g.saet(r, c, std::string());
     for (auto tabel : ryddes) (t.*tabel).ryd();
+    // The charts keep their own copy of the chart data: empty them with their tables,
+    // so the budget of the previous site is never shown for this one.
+    inddataCharts().restoreDesign();
 }

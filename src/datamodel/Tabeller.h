@@ -48,5 +48,5 @@ void UdfyldStandardtekster();
 
 // Empties the site's data in every table: the input, quality-control and
 // groundwater-type tables get their shapes and blank values, the result tables
-// and the chart-data tables are cleared.
+// and the chart-data tables are cleared, and both budget charts are emptied.
 void NulstilAlleData();

@@ -208,6 +208,32 @@ TEST_F(DiagrammerTest, SerievalgFraProgrammetGiverIngenHaendelse) {
     c.seriesSelected = nullptr;
 }
 
+// Clearing for new data or a loaded file empties both charts with their tables: one
+// site's budget is never shown for another.
+TEST_F(DiagrammerTest, RydningAfAlleDataToemmerBeggeDiagrammer) {
+    UdfyldDiagramTUC();
+    TegnDiagramTUC();
+    UdfyldDiagramAlkalinitet();
+    TegnDiagramAlkalinitet();
+    ASSERT_EQ(inddataCharts().MSChart23().seriesCount(), 11);
+    ASSERT_EQ(inddataCharts().MSChart24().seriesCount(), 14);
+    tuc->glem();
+    alk->glem();
+
+    NulstilAlleData();
+    for (const Chart* c : {&inddataCharts().MSChart23(), &inddataCharts().MSChart24()}) {
+        SCOPED_TRACE(c->navn());
+        EXPECT_EQ(c->seriesCount(), 0);
+        EXPECT_EQ(c->categoryCount(), 0);
+        for (int k = 1; k <= 4; ++k) EXPECT_EQ(c->columnLabel(k), "") << k;
+        EXPECT_FALSE(c->legendVisible());
+    }
+    EXPECT_FALSE(inddataCharts().MSChart24().seriesFill(14).has_value());
+    // The views are told to draw the empty charts.
+    EXPECT_EQ(tuc->dataChanges, 1);
+    EXPECT_EQ(alk->dataChanges, 1);
+}
+
 TEST_F(DiagrammerTest, DesigntilstandGlemmerDiagrammet) {
     UdfyldDiagramAlkalinitet();
     TegnDiagramAlkalinitet();

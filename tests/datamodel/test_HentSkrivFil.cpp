@@ -419,6 +419,8 @@ struct Fejllaesning {
     const char* navn;
     std::string bytes;
     const char* beskrivelse;
+    Variant lokalitet;  // LokalitetData(1, 1) afterwards
+    Variant analyse;    // AnalyseData(1, 2) afterwards
 };
 
 class DaarligeFiler : public HentSkrivFil, public ::testing::WithParamInterface<Fejllaesning> {};
@@ -426,6 +428,8 @@ class DaarligeFiler : public HentSkrivFil, public ::testing::WithParamInterface<
 TEST_P(DaarligeFiler, ToBeskederOgFalsk) {
     TalformatScope dansk(Talformat::dansk());
     SkrivBytes(dir / "f.akv", GetParam().bytes);
+    tabeller().LokalitetData.saet(1, 1, "gammel");
+    tabeller().AnalyseData.saet(1, 2, 99.0);
     RecordingBeskeder b;
     EXPECT_FALSE(HentFil(dir / "f.akv"));
     ASSERT_EQ(b.vist.size(), 2u);
@@ -436,29 +440,41 @@ TEST_P(DaarligeFiler, ToBeskederOgFalsk) {
         EXPECT_EQ(v.knapper, BeskedKnapper::OK);
         EXPECT_EQ(v.titel, "");
     }
+    // Cleared first, then whatever the lines before the error and the failing line
+    // up to its bad field set.
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), GetParam().lokalitet);
+    EXPECT_EQ(tabeller().AnalyseData.hent(1, 2), GetParam().analyse);
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 0), Variant("Lokalitet"));
 }
 
+// A line with "Grube" and the first analysis 10,5, and v in field i.
 std::string MedFelt(int i, const std::string& v) {
     std::vector<std::string> f(326);
     f[0] = "Grube";
+    f[20] = "10,5";
     f[static_cast<std::size_t>(i)] = v;
     return Linje(f);
 }
 
+const Variant Ryddet("");   // as the clearing leaves a cell of the input tables
+const Variant Grube("Grube");
+
 INSTANTIATE_TEST_SUITE_P(
     Fejl, DaarligeFiler,
     ::testing::Values(
-        Fejllaesning{"emptyFirstLine", "\r\n" + Data("\r\n"), "Indeks uden for område"},
-        Fejllaesning{"onlyEmptyLine", "\r\n", "Indeks uden for område"},
-        Fejllaesning{"noSeparator", "Dette er ikke en datafil\r\n", "Indeks uden for område"},
-        Fejllaesning{"tooManySeparators", std::string(1001, ';') + "\r\n", "Indeks uden for område"},
-        Fejllaesning{"twoEmptyLinesAfter", Data("\r\n\r\n\r\n"), "Indeks uden for område"},
-        Fejllaesning{"emptyLineBetween", Data("\r\n\r\n") + Data("\r\n"), "Indeks uden for område"},
-        Fejllaesning{"garbageLineAfter", Data("\r\nslut\r\n"), "Indeks uden for område"},
-        Fejllaesning{"textInAnalyses", MedFelt(21, "abc"), "Typen stemmer ikke overens"},
-        Fejllaesning{"lastAnalysis", MedFelt(109, "1,2,3"), "Typen stemmer ikke overens"},
-        Fejllaesning{"blankAnalysis", MedFelt(50, " "), "Typen stemmer ikke overens"},
-        Fejllaesning{"hugeNumber", MedFelt(20, "1E400"), "Typen stemmer ikke overens"}),
+        Fejllaesning{"emptyFirstLine", "\r\n" + Data("\r\n"), "Indeks uden for område", Ryddet, Ryddet},
+        Fejllaesning{"onlyEmptyLine", "\r\n", "Indeks uden for område", Ryddet, Ryddet},
+        Fejllaesning{"noSeparator", "Dette er ikke en datafil\r\n", "Indeks uden for område", Ryddet, Ryddet},
+        Fejllaesning{"tooManySeparators", std::string(1001, ';') + "\r\n", "Indeks uden for område", Ryddet,
+                     Ryddet},
+        Fejllaesning{"twoEmptyLinesAfter", Data("\r\n\r\n\r\n"), "Indeks uden for område", Grube, 10.5},
+        Fejllaesning{"emptyLineBetween", Data("\r\n\r\n") + Data("\r\n"), "Indeks uden for område", Grube,
+                     10.5},
+        Fejllaesning{"garbageLineAfter", Data("\r\nslut\r\n"), "Indeks uden for område", Grube, 10.5},
+        Fejllaesning{"textInAnalyses", MedFelt(21, "abc"), "Typen stemmer ikke overens", Grube, 10.5},
+        Fejllaesning{"lastAnalysis", MedFelt(109, "1,2,3"), "Typen stemmer ikke overens", Grube, 10.5},
+        Fejllaesning{"blankAnalysis", MedFelt(50, " "), "Typen stemmer ikke overens", Grube, 10.5},
+        Fejllaesning{"hugeNumber", MedFelt(20, "1E400"), "Typen stemmer ikke overens", Grube, Ryddet}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST_F(HentSkrivFil, FejlIAnalyserStopperMidtILinjen) {
@@ -550,6 +566,30 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
     EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
     EXPECT_EQ(dir.entries().size(), 2u);  // no temporary file left behind
+}
+
+// A folder that no new file can be made in, with the old file in it: false, one
+// message, the old file as it was. A folder without write permission stops only
+// other users than the super-user; no process can make a file in /proc/<pid>.
+TEST_F(HentSkrivFil, GemningIMappeDerIkkeKanSkrivesI) {
+    std::vector<std::string> stier = {"/proc/self/comm"};
+    fs::create_directory(dir / "laast");
+    SkrivBytes(dir / "laast/f.akv", "gammel");
+    ::chmod((dir / "laast").c_str(), 0555);
+    if (::access((dir / "laast").c_str(), W_OK) != 0) stier.push_back(dir / "laast/f.akv");
+    for (const auto& sti : stier) {
+        const std::string foer = LaesBytes(sti);
+        RecordingBeskeder b;
+        EXPECT_FALSE(SkrivFil(sti)) << sti;
+        ASSERT_EQ(b.vist.size(), 1u) << sti;
+        EXPECT_EQ(b.vist[0].tekst, GemFejl);
+        EXPECT_EQ(b.vist[0].ikon, BeskedIkon::Kritisk);
+        EXPECT_EQ(LaesBytes(sti), foer) << sti;
+    }
+    ::chmod((dir / "laast").c_str(), 0755);
+    EXPECT_EQ(LaesBytes(dir / "laast/f.akv"), "gammel");
+    // No temporary file left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "laast"), fs::directory_iterator{}), 1);
 }
 
 // Damaged files of every kind: the reader never crashes, and what it accepts saves

@@ -79,3 +79,7 @@ void OpretDataStrukturer() {
     t = Beregningstilstand{};
     t.FilNavn = std::move(filNavn);
 }
+
+void SaetProcesdataAendret(bool aendret) { tilstand().ProcesdataAendret = aendret ? Sand : Falsk; }
+
+bool HentProcesdataAendret() { return tilstand().ProcesdataAendret != Falsk; }

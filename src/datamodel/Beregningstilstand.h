@@ -162,3 +162,8 @@ Beregningstilstand& tilstand();
 // Creates the whole calculation state empty: every double and 16-bit integer 0,
 // every variant Empty. FilNavn is kept.
 void OpretDataStrukturer();
+
+// Process data edited since the last successful modelling: set by the work window on
+// an accepted process edit or a new model substance, cleared by a successful model run.
+void SaetProcesdataAendret(bool aendret);
+bool HentProcesdataAendret();

@@ -69,6 +69,3 @@ void Modeller(bool tvungen) {
 
 void ModellerUdenKalkligevaegt() { Modeller(false); }
 void ModellerMedKalkligevaegt() { Modeller(true); }
-
-void SaetProcesdataAendret(bool aendret) { tilstand().ProcesdataAendret = aendret ? Sand : Falsk; }
-bool HentProcesdataAendret() { return tilstand().ProcesdataAendret != Falsk; }

@@ -99,6 +99,20 @@ TEST(Beregningstilstand, OpretDataStrukturerNulstillerAltUndtagenFilNavn) {
     EXPECT_EQ(t.FilNavn, "/data/grund.akv");
 }
 
+// The flag of process data changed since the last modelling lives with the state:
+// set and read by the windows and the model runs, cleared with a new state.
+TEST(Beregningstilstand, FlagForAendredeProcesdataFoelgerTilstanden) {
+    SaetProcesdataAendret(true);
+    EXPECT_EQ(tilstand().ProcesdataAendret, Sand);
+    EXPECT_TRUE(HentProcesdataAendret());
+    OpretDataStrukturer();
+    EXPECT_FALSE(HentProcesdataAendret());
+    tilstand().ProcesdataAendret = Sand;
+    EXPECT_TRUE(HentProcesdataAendret());
+    SaetProcesdataAendret(false);
+    EXPECT_EQ(tilstand().ProcesdataAendret, Falsk);
+}
+
 TEST(Beregningstilstand, ProcesserEfterNummer) {
     Beregningstilstand t;
     const Variant* ventet[] = {&t.ProcCO2, &t.ProcKalk, &t.ProcSalt, &t.ProcIonbytning,

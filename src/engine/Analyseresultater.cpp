@@ -30,11 +30,7 @@ void BeregnVand(Beregningstilstand& t, int i) {
     const double HCO3 = t.KoncHCO3[i], Cl = t.KoncCl[i], SO4 = t.KoncSO4[i];
     const double NO3 = t.KoncNO3[i], F = t.KoncF[i], P = t.KoncP[i];  // mg/l
 
-    // mol/l; phosphate-phosphorus counts with a squared charge of 2.25.
-    t.Ionstyrke[i] = EndeligEllerNul(
-        (0.5 / 1000) * (4 * (Mg / 24.3 + Ca / 40 + Fe / 55.8 + Mn / 54.9) + Na / 23 + K / 39.1 +
-                        NH4 / 18 + HCO3 / 61 + Cl / 35.5 + 4 * SO4 / 96 + NO3 / 62 + F / 19 +
-                        2.25 * P / 31));
+    t.Ionstyrke[i] = EndeligEllerNul(BeregnIonstyrke(t, i, i));  // mol/l
     // meq/l; phosphate-phosphorus 1.5 equivalents per mole.
     t.Kationer[i] = EndeligEllerNul(2 * (Ca / 40 + Mg / 24.3 + Fe / 55.8 + Mn / 54.9) + Na / 23 +
                                     K / 39.1 + NH4 / 18);

@@ -16,6 +16,15 @@ double Konstant(Ligevaegt k, double T) {
 
 }  // namespace
 
+double BeregnIonstyrke(const Beregningstilstand& t, int i, int u) {
+    // The 4 is the squared charge of the divalent ions, 2.25 that of phosphate-P.
+    return (0.5 / 1000) *
+           (4 * (t.KoncMg[u] / 24.3 + t.KoncCa[i] / 40 + t.KoncFe[i] / 55.8 + t.KoncMn[i] / 54.9) +
+            t.KoncNa[i] / 23 + t.KoncK[u] / 39.1 + t.KoncNH4[i] / 18 + t.KoncHCO3[i] / 61 +
+            t.KoncCl[i] / 35.5 + 4 * t.KoncSO4[i] / 96 + t.KoncNO3[i] / 62 + t.KoncF[u] / 19 +
+            2.25 * t.KoncP[u] / 31);
+}
+
 void BeregnKarbonatsystem() {
     Beregningstilstand& t = tilstand();
     const int i = t.BeregnIndeks;

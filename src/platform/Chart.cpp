@@ -3,11 +3,10 @@
 #include <stdexcept>
 
 #include "datamodel/Talformat.h"
+#include "platform/Kaldtekst.h"
 
 namespace {
 
-std::string boolTekst(bool v) { return v ? "true" : "false"; }
-std::string citat(const std::string& s) { return "\"" + s + "\""; }
 // Recorded calls read the same in every locale.
 std::string tal(double v) { return Talformat::engelsk().formater(v); }
 

@@ -2,11 +2,9 @@
 
 #include <stdexcept>
 
+#include "platform/Kaldtekst.h"
+
 namespace {
-
-std::string boolTekst(bool v) { return v ? "true" : "false"; }
-
-std::string citat(const std::string& s) { return "\"" + s + "\""; }
 
 // A value as it reads in a recorded call: texts quoted, numbers plain.
 std::string vaerdiTekst(const Variant& v) {

@@ -10,9 +10,8 @@ void GridTabel::redimensioner(int foersteRaekke, int sidsteRaekke, int foersteSo
     for (int r = foersteRaekke; r <= sidsteRaekke; ++r) {
         for (int c = foersteSoejle; c <= sidsteSoejle; ++c) {
             if (!indenfor(r, c)) continue;
-            const std::size_t gammel = static_cast<std::size_t>(r - r0_) * antalSoejler() + (c - c0_);
             const std::size_t ny = static_cast<std::size_t>(r - foersteRaekke) * nyeSoejler + (c - foersteSoejle);
-            nye[ny] = std::move(celler_[gammel]);
+            nye[ny] = std::move(celler_[indeks(r, c)]);
         }
     }
     r0_ = foersteRaekke;
@@ -24,12 +23,12 @@ void GridTabel::redimensioner(int foersteRaekke, int sidsteRaekke, int foersteSo
 
 Variant GridTabel::hent(int raekke, int soejle) const {
     if (!indenfor(raekke, soejle)) return {};
-    return celler_[static_cast<std::size_t>(raekke - r0_) * antalSoejler() + (soejle - c0_)];
+    return celler_[indeks(raekke, soejle)];
 }
 
 void GridTabel::saet(int raekke, int soejle, Variant v) {
     if (!indenfor(raekke, soejle)) return;
-    celler_[static_cast<std::size_t>(raekke - r0_) * antalSoejler() + (soejle - c0_)] = std::move(v);
+    celler_[indeks(raekke, soejle)] = std::move(v);
 }
 
 void GridTabel::ryd() {

@@ -1,6 +1,7 @@
 #pragma once
 // A two-dimensional table of cells with a lower and an upper bound per dimension,
 // the table behind each grid of the work window.
+#include <cstddef>
 #include <vector>
 #include "Variant.h"
 
@@ -30,6 +31,12 @@ public:
     }
 
 private:
+    // Position of a cell inside the bounds in celler_, row by row.
+    std::size_t indeks(int raekke, int soejle) const {
+        return static_cast<std::size_t>(raekke - r0_) * static_cast<std::size_t>(antalSoejler()) +
+               static_cast<std::size_t>(soejle - c0_);
+    }
+
     // A new table has no cells until its first re-dimension.
     int r0_ = 1, r1_ = 0, c0_ = 0, c1_ = -1;
     std::vector<Variant> celler_;

@@ -36,7 +36,6 @@ public:
     // Every grid with its name and index, TDBGrid1 first, TDBGrid5(0..5) in place.
     std::vector<std::pair<std::string, int>> navne() const;
     int antal() const { return static_cast<int>(grids_.size()); }
-    Grid& nummer(int i) { return *grids_.at(static_cast<std::size_t>(i)).grid; }
 
     void restoreDesign();
 

@@ -165,7 +165,6 @@ void QtChart::saetKategorier() {
 }
 
 void QtChart::formater() {
-    if (!serie_) return;
     const QList<QBarSet*> saet = serie_->barSets();
     for (int i = 0; i < saet.size(); ++i) {
         const int n = i + 1;
@@ -208,14 +207,12 @@ void QtChart::placer() {
     }
     // The rectangle holds the plot with its axis labels; the plot itself lies inside.
     const QRectF ydre = tilPixels(chart_.plotRect());
-    const QFontMetricsF kategoriMaal(kategoriakse_ ? kategoriakse_->labelsFont() : font());
-    const QFontMetricsF vaerdiMaal(vaerdiakse_ ? vaerdiakse_->labelsFont() : font());
+    const QFontMetricsF kategoriMaal(kategoriakse_->labelsFont());
+    const QFontMetricsF vaerdiMaal(vaerdiakse_->labelsFont());
     double etiketBredde = 0;
-    if (vaerdiakse_) {
-        const QLocale l = chart()->locale();
-        for (double v : {vaerdiakse_->min(), vaerdiakse_->max()})
-            etiketBredde = std::max(etiketBredde, vaerdiMaal.horizontalAdvance(l.toString(v, 'f', decimaler_)));
-    }
+    const QLocale l = c->locale();
+    for (double v : {vaerdiakse_->min(), vaerdiakse_->max()})
+        etiketBredde = std::max(etiketBredde, vaerdiMaal.horizontalAdvance(l.toString(v, 'f', decimaler_)));
     const double venstre = etiketBredde + 10;
     const double bund = kategoriMaal.height() * linjer_ + 8;
     QRectF indre = ydre.adjusted(venstre, vaerdiMaal.height() / 2 + 2, -4, -bund);
@@ -236,7 +233,6 @@ void QtChart::placer() {
 }
 
 void QtChart::fremhaev() {
-    if (!serie_) return;
     const QList<QBarSet*> saet = serie_->barSets();
     for (int i = 0; i < saet.size(); ++i) {
         if (i + 1 != chart_.selectedSeries()) continue;

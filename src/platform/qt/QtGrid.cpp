@@ -19,6 +19,13 @@ bool andetVindue(Qt::FocusReason r) {
     return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
 }
 
+// The text an editor on the cell shows: the edit's own text while the cell is being
+// edited (a refused text stays for correction), otherwise the cell's value.
+QString redigeringstekst(const Grid& g, int r, int c) {
+    if (g.editing() && g.editRow() == r && g.editCol() == c) return qs(g.editText());
+    return qs(TekstForm(g.cellValue(r, c)));
+}
+
 bool fokusIndenfor(const QWidget* w) {
     for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
         if (f == w) return true;
@@ -48,8 +55,7 @@ QVariant QtGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return qs(grid_.cellText(r, c));
     case Qt::EditRole:
-        if (grid_.editing() && grid_.editRow() == r && grid_.editCol() == c) return qs(grid_.editText());
-        return qs(TekstForm(grid_.cellValue(r, c)));
+        return redigeringstekst(grid_, r, c);
     case Qt::TextAlignmentRole: {
         Qt::Alignment vandret;
         if (auto j = col.alignment()) {
@@ -167,9 +173,7 @@ void QtGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
         return;
     }
     if (auto* le = qobject_cast<QLineEdit*>(editor)) {
-        // The editor shows the edit's own text: a refused text stays for correction.
-        const bool egen = grid_.editing() && grid_.editRow() == index.row() && grid_.editCol() == index.column();
-        const QString tekst = egen ? qs(grid_.editText()) : qs(TekstForm(grid_.cellValue(index.row(), index.column())));
+        const QString tekst = redigeringstekst(grid_, index.row(), index.column());
         if (le->text() != tekst) le->setText(tekst);
         return;
     }

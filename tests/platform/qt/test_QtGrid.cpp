@@ -16,6 +16,7 @@
 #include "datamodel/Talformat.h"
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
+#include "support/QtCelletekst.h"
 #include "support/QtTestMiljoe.h"
 
 namespace {
@@ -58,6 +59,15 @@ void klik(QtGridView* v, int row, int col) {
     QApplication::sendEvent(v->viewport(), &slip);
 }
 
+// Shows a modal box as a check or a run does; it closes as soon as its event loop runs.
+void visBoks(QMessageBox::Icon ikon, const QString& titel, const QString& tekst) {
+    QTimer::singleShot(0, [] {
+        if (QWidget* m = QApplication::activeModalWidget()) m->close();
+    });
+    QMessageBox box(ikon, titel, tekst);
+    box.exec();
+}
+
 class QtGridTest : public ::testing::Test {
 protected:
     QtGridTest() : format(Talformat::dansk()) {
@@ -74,14 +84,24 @@ protected:
         w->show();
     }
 
-    // Opens the line editor on a cell as a double click would.
-    QLineEdit* aabn(int row, int col) {
+    // Opens the editor on a cell as a double click would.
+    QWidget* aabnEditor(int row, int col) {
         QtGridView* v = w->view();
         const QModelIndex i = v->model()->index(row, col);
         v->setCurrentIndex(i);
         v->edit(i);
-        return qobject_cast<QLineEdit*>(v->aabenEditor());
+        return v->aabenEditor();
     }
+    QLineEdit* aabn(int row, int col) { return qobject_cast<QLineEdit*>(aabnEditor(row, col)); }
+    QComboBox* aabnListe(int row, int col) { return qobject_cast<QComboBox*>(aabnEditor(row, col)); }
+
+    // Makes a column a drop-down list of values with their display texts.
+    void rulleliste(int col, std::initializer_list<std::pair<Variant, std::string>> punkter) {
+        ValueList& l = grid.column(col).valueList();
+        l.setPresentation(ListePraesentationRulleliste);
+        for (const auto& [vaerdi, tekst] : punkter) l.add(vaerdi, tekst);
+    }
+    QString vist(int row, int col) { return celletekst(w.get(), row, col); }
 
     TalformatScope format;
     GridTabel tabel;
@@ -122,7 +142,7 @@ TEST_F(QtGridTest, AcceptedEditLandsInEditedRowWhenUserClicksAnotherCell) {
     EXPECT_EQ(w->view()->aabenEditor(), nullptr);
     EXPECT_EQ(grid.row(), 2);
     EXPECT_EQ(grid.col(), 2);
-    EXPECT_EQ(w->model()->data(w->model()->index(0, 1), Qt::DisplayRole).toString(), "7,5");
+    EXPECT_EQ(vist(0, 1), "7,5");
 }
 
 TEST_F(QtGridTest, ClickOnAnotherCellAfterRefusalKeepsTheCurrentCell) {
@@ -177,17 +197,10 @@ TEST_F(QtGridTest, LosingFocusDoesNotCommit) {
 }
 
 TEST_F(QtGridTest, PickShowsDisplayTextAndStoresValue) {
-    ValueList& l = grid.column(1).valueList();
-    l.setPresentation(ListePraesentationRulleliste);
-    l.add(1, "Opstrøm B1");
-    l.add(2, "Hotspot B2");
+    rulleliste(1, {{1, "Opstrøm B1"}, {2, "Hotspot B2"}});
     std::vector<Variant> valgt;
     grid.comboSelect = [&](int col) { valgt.push_back(grid.columnValue(col)); };
-    QtGridView* v = w->view();
-    const QModelIndex i = v->model()->index(0, 1);
-    v->setCurrentIndex(i);
-    v->edit(i);
-    auto* combo = qobject_cast<QComboBox*>(v->aabenEditor());
+    QComboBox* combo = aabnListe(0, 1);
     ASSERT_NE(combo, nullptr);
     ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->itemText(1), "Hotspot B2");
@@ -195,15 +208,12 @@ TEST_F(QtGridTest, PickShowsDisplayTextAndStoresValue) {
     ASSERT_EQ(valgt.size(), 1u);
     EXPECT_EQ(valgt[0], Variant(2));
     EXPECT_EQ(tabel.hent(1, 1), Variant(2));
-    EXPECT_EQ(v->model()->data(i, Qt::DisplayRole).toString(), "Hotspot B2");
-    EXPECT_EQ(v->aabenEditor(), nullptr);
+    EXPECT_EQ(vist(0, 1), "Hotspot B2");
+    EXPECT_EQ(w->view()->aabenEditor(), nullptr);
 }
 
 TEST_F(QtGridTest, RefreshFromInsidePickHandlerKeepsEditorAndDoesNotReset) {
-    ValueList& l = grid.column(2).valueList();
-    l.setPresentation(ListePraesentationRulleliste);
-    l.add("meter", "meter");
-    l.add("dage", "dag");
+    rulleliste(2, {{"meter", "meter"}, {"dage", "dag"}});
     auto nulstillet = tael(w->model(), &QAbstractItemModel::modelReset);
     QtGridView* v = w->view();
     QWidget* editorUnderPick = nullptr;
@@ -214,18 +224,15 @@ TEST_F(QtGridTest, RefreshFromInsidePickHandlerKeepsEditorAndDoesNotReset) {
         editorUnderPick = v->aabenEditor();
         EXPECT_EQ(grid.columnValue(col), Variant("dage"));
     };
-    const QModelIndex i = v->model()->index(1, 2);
-    v->setCurrentIndex(i);
-    v->edit(i);
-    auto* combo = qobject_cast<QComboBox*>(v->aabenEditor());
+    QComboBox* combo = aabnListe(1, 2);
     ASSERT_NE(combo, nullptr);
     emit combo->activated(1);
     EXPECT_EQ(editorUnderPick, combo);
     EXPECT_EQ(nulstillet->count(), 0);
     EXPECT_EQ(v->model()->rowCount(), 4);
     EXPECT_EQ(tabel.hent(2, 2), Variant("dage"));
-    EXPECT_EQ(v->model()->data(v->model()->index(0, 0), Qt::DisplayRole).toString(), "pH (ny)");
-    EXPECT_EQ(v->model()->data(i, Qt::DisplayRole).toString(), "dag");
+    EXPECT_EQ(vist(0, 0), "pH (ny)");
+    EXPECT_EQ(vist(1, 2), "dag");
 }
 
 TEST_F(QtGridTest, RebindResetsTheModelRefreshDoesNot) {
@@ -303,9 +310,9 @@ TEST_F(QtGridTest, ChartTableFromColumnMinusOneShowsItAsGridColumnZero) {
     grid.rebind();
     QAbstractItemModel* m = w->model();
     ASSERT_EQ(m->columnCount(), 6);
-    EXPECT_EQ(m->data(m->index(0, 0), Qt::DisplayRole).toString(), "R1");
-    EXPECT_EQ(m->data(m->index(0, 1), Qt::DisplayRole).toString(), "CO2");
-    EXPECT_EQ(m->data(m->index(0, 5), Qt::DisplayRole).toString(), "0,25");
+    EXPECT_EQ(vist(0, 0), "R1");
+    EXPECT_EQ(vist(0, 1), "CO2");
+    EXPECT_EQ(vist(0, 5), "0,25");
     EXPECT_EQ(m->data(m->index(0, 5), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
               Qt::AlignRight);
 }
@@ -373,12 +380,8 @@ TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {
     afstand.saet(1, 1, "dage");
     grids.grid("TDBGrid6").bind(&afstand);
     QtGrid* g6 = qt.widget("TDBGrid6");
-    EXPECT_EQ(g6->model()->data(g6->model()->index(0, 1), Qt::DisplayRole).toString(), "dag");
+    EXPECT_EQ(celletekst(g6, 0, 1), "dag");
 }
-
-}  // namespace
-
-namespace {
 
 // Every key that leaves an edit, with the check accepting or refusing: the value
 // lands once in the edited cell or nowhere, and a refusal asks exactly once.
@@ -501,11 +504,7 @@ TEST_F(QtGridTest, MessageBoxInsideBeforeUpdateOfAClickShowsOncePerAttempt) {
     int kald = 0;
     grid.beforeColUpdate = [&](int, Variant&, bool& cancel) {
         ++kald;
-        QTimer::singleShot(0, [] {
-            if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        });
-        QMessageBox box(QMessageBox::Warning, "Inddatakontrol", "Ugyldig værdi");
-        box.exec();
+        visBoks(QMessageBox::Warning, "Inddatakontrol", "Ugyldig værdi");
         cancel = true;
     };
     QLineEdit* le = aabn(0, 2);
@@ -523,11 +522,7 @@ TEST_F(QtGridTest, MessageBoxInsideBeforeUpdateOfAClickShowsOncePerAttempt) {
 }
 
 TEST_F(QtGridTest, KeyOnAListCellPicksTheMatchingItemAndCommitsItsValue) {
-    ValueList& l = grid.column(1).valueList();
-    l.setPresentation(ListePraesentationRulleliste);
-    l.add("meter", "meter");
-    l.add("dage", "dag");
-    l.add("år", "år");
+    rulleliste(1, {{"meter", "meter"}, {"dage", "dag"}, {"år", "år"}});
     std::vector<Variant> vaerdier;
     grid.beforeColUpdate = [&](int col, Variant&, bool&) { vaerdier.push_back(grid.columnValue(col)); };
     w->view()->setCurrentIndex(w->model()->index(0, 1));
@@ -535,33 +530,22 @@ TEST_F(QtGridTest, KeyOnAListCellPicksTheMatchingItemAndCommitsItsValue) {
     EXPECT_EQ(vaerdier, std::vector<Variant>{Variant("dage")});
     EXPECT_EQ(tabel.hent(1, 1), Variant("dage"));
     EXPECT_FALSE(grid.editing());
-    EXPECT_EQ(w->model()->data(w->model()->index(0, 1), Qt::DisplayRole).toString(), "dag");
+    EXPECT_EQ(vist(0, 1), "dag");
 }
 
 TEST_F(QtGridTest, MessageBoxInsideAPickHandlerStoresThePickOnce) {
-    ValueList& l = grid.column(1).valueList();
-    l.setPresentation(ListePraesentationRulleliste);
-    l.add(1, "B1");
-    l.add(2, "B2");
+    rulleliste(1, {{1, "B1"}, {2, "B2"}});
     int valg = 0;
     int opdateringer = 0;
     grid.comboSelect = [&](int col) {
         ++valg;
         tabel.saet(grid.currentTableRow(), col, grid.columnValue(col));
         // The run behind the pick stops with a message of its own.
-        QTimer::singleShot(0, [] {
-            if (QWidget* m = QApplication::activeModalWidget()) m->close();
-        });
-        QMessageBox box(QMessageBox::Critical, "", "Iterationen konvergerer ikke");
-        box.exec();
+        visBoks(QMessageBox::Critical, "", "Iterationen konvergerer ikke");
         grid.refresh();
     };
     grid.beforeColUpdate = [&](int, Variant&, bool&) { ++opdateringer; };
-    QtGridView* v = w->view();
-    const QModelIndex i = v->model()->index(2, 1);
-    v->setCurrentIndex(i);
-    v->edit(i);
-    auto* combo = qobject_cast<QComboBox*>(v->aabenEditor());
+    QComboBox* combo = aabnListe(2, 1);
     ASSERT_NE(combo, nullptr);
     emit combo->activated(1);
     QApplication::processEvents();
@@ -569,8 +553,8 @@ TEST_F(QtGridTest, MessageBoxInsideAPickHandlerStoresThePickOnce) {
     EXPECT_EQ(opdateringer, 1);
     EXPECT_EQ(tabel.hent(3, 1), Variant(2));
     EXPECT_FALSE(grid.editing());
-    EXPECT_EQ(v->aabenEditor(), nullptr);
-    EXPECT_EQ(v->model()->data(i, Qt::DisplayRole).toString(), "B2");
+    EXPECT_EQ(w->view()->aabenEditor(), nullptr);
+    EXPECT_EQ(vist(2, 1), "B2");
 }
 
 }  // namespace

@@ -12,13 +12,10 @@
 #include "datamodel/Tabeller.h"
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
+#include "support/QtCelletekst.h"
 #include "support/QtTestMiljoe.h"
 
 namespace {
-
-QString tekst(QtGrid* w, int row, int col) {
-    return w->model()->data(w->model()->index(row, col), Qt::DisplayRole).toString();
-}
 
 // The Qt view agrees with its grid: shape, headers, widths, caption, editability.
 void forventOverensstemmelse(QtGrid* w) {
@@ -33,7 +30,7 @@ void forventOverensstemmelse(QtGrid* w) {
                   g.column(col).caption());
         EXPECT_EQ(w->view()->columnWidth(col), w->twipsTilPixels(g.column(col).width()));
         for (int row = 0; row < g.rowCount(); ++row) {
-            EXPECT_EQ(tekst(w, row, col).toStdString(), g.cellText(row, col));
+            EXPECT_EQ(celletekst(w, row, col).toStdString(), g.cellText(row, col));
             EXPECT_EQ(m->flags(m->index(row, col)).testFlag(Qt::ItemIsEditable), !g.column(col).locked());
         }
     }
@@ -64,8 +61,8 @@ TEST(QtInitierGrids, LaysOutEveryGridOnTheQtViews) {
 
     QtGrid* analyser = views.widget("TDBGrid1");
     EXPECT_EQ(analyser->model()->columnCount(), 7);
-    EXPECT_EQ(tekst(analyser, 1, 0), QString::fromUtf8("pH"));
-    EXPECT_EQ(tekst(analyser, 1, 2), QString::fromUtf8("7,2"));
+    EXPECT_EQ(celletekst(analyser, 1, 0), QString::fromUtf8("pH"));
+    EXPECT_EQ(celletekst(analyser, 1, 2), QString::fromUtf8("7,2"));
     EXPECT_EQ(views.widget("TDBGrid5", 0)->captionLabel()->text(), QString::fromUtf8("Kriterier"));
     EXPECT_TRUE(views.widget("TDBGrid5", 0)->captionLabel()->isVisibleTo(views.widget("TDBGrid5", 0)));
     EXPECT_EQ(views.widget("TDBGrid20")->model()->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
@@ -74,14 +71,14 @@ TEST(QtInitierGrids, LaysOutEveryGridOnTheQtViews) {
     // A substance stored by name is shown with its formula.
     tabeller().ModelstofData.saet(1, 1, "Toluen");
     inddataGrids().grid("TDBGrid10").refresh();
-    EXPECT_EQ(tekst(views.widget("TDBGrid10"), 0, 1), QString::fromUtf8("Toluen C7H8"));
+    EXPECT_EQ(celletekst(views.widget("TDBGrid10"), 0, 1), QString::fromUtf8("Toluen C7H8"));
 
     // The chart grid shows the key column -1 first.
     tabeller().DiagramTUCData.saet(1, -1, "A");
     tabeller().DiagramTUCData.saet(1, 0, "CO2");
     inddataGrids().grid("TDBGrid23").refresh();
-    EXPECT_EQ(tekst(views.widget("TDBGrid23"), 0, 0), QString("A"));
-    EXPECT_EQ(tekst(views.widget("TDBGrid23"), 0, 1), QString("CO2"));
+    EXPECT_EQ(celletekst(views.widget("TDBGrid23"), 0, 0), QString("A"));
+    EXPECT_EQ(celletekst(views.widget("TDBGrid23"), 0, 1), QString("CO2"));
 
     // The quality-control run's set-ups with three boreholes.
     tilstand().AntalBoringer = 3;
@@ -93,8 +90,8 @@ TEST(QtInitierGrids, LaysOutEveryGridOnTheQtViews) {
     inddataGrids().grid("TDBGrid17").refresh();
     for (const char* navn : {"TDBGrid7", "TDBGrid17"}) forventOverensstemmelse(views.widget(navn));
     EXPECT_EQ(views.widget("TDBGrid17")->model()->columnCount(), 5);
-    EXPECT_EQ(tekst(views.widget("TDBGrid7"), 0, 1), QString::fromUtf8("Hotspot"));
-    EXPECT_EQ(tekst(views.widget("TDBGrid17"), 0, 1), QString::fromUtf8("B3"));
+    EXPECT_EQ(celletekst(views.widget("TDBGrid7"), 0, 1), QString::fromUtf8("Hotspot"));
+    EXPECT_EQ(celletekst(views.widget("TDBGrid17"), 0, 1), QString::fromUtf8("B3"));
 }
 
 }  // namespace

@@ -4,14 +4,14 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
+#include <initializer_list>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "datamodel/Tabeller.h"
@@ -43,6 +43,13 @@ std::string Linje(const std::vector<std::string>& felter) {
     std::string s;
     for (const auto& f : felter) s += f + ";";
     return s + "\r\n";
+}
+
+// A whole line of the file: these fields filled in, the other of the 326 empty.
+std::string LinjeMed(std::initializer_list<std::pair<std::size_t, std::string>> felter) {
+    std::vector<std::string> f(326);
+    for (const auto& [i, v] : felter) f[i] = v;
+    return Linje(f);
 }
 
 const std::string LaesFejl =
@@ -288,7 +295,8 @@ TEST_F(HentSkrivFil, TegnSomTegnsaettetIkkeHarOgLinjeskift) {
     t.LokalitetData.saet(5, 1, "linje 1\r\nlinje 2");
     t.BlandingData.saet(2, 3, "中\n");
     ASSERT_TRUE(SkrivFil(dir / "f.akv"));
-    const auto felter = DelVedSemikolon(LaesBytes(dir / "f.akv").substr(0, LaesBytes(dir / "f.akv").size() - 2));
+    const std::string bytes = LaesBytes(dir / "f.akv");
+    const auto felter = DelVedSemikolon(bytes.substr(0, bytes.size() - 2));
     ASSERT_EQ(felter.size(), 326u);
     EXPECT_EQ(felter[4], "linje 1  linje 2");
     EXPECT_EQ(felter[201], "? ");
@@ -340,10 +348,8 @@ TEST_P(GodeFiler, LaesesUdenBesked) {
 }
 
 std::string Data(const std::string& ende) {
-    std::vector<std::string> f(326);
-    f[0] = "Grube";
-    f[20] = "10,5";
-    return Linje(f).substr(0, Linje(f).size() - 2) + ende;
+    const std::string linje = LinjeMed({{0, "Grube"}, {20, "10,5"}});
+    return linje.substr(0, linje.size() - 2) + ende;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -368,14 +374,8 @@ TEST_F(HentSkrivFil, TomFilGiverRyddedeTabeller) {
 
 TEST_F(HentSkrivFil, FlereLinjerSidsteVinderUndtagenTommeAnalyser) {
     TalformatScope dansk(Talformat::dansk());
-    std::vector<std::string> l1(326), l2(326);
-    l1[0] = "første";
-    l1[20] = "1";
-    l1[21] = "7";
-    l1[146] = "3";
-    l2[0] = "anden";
-    l2[21] = "8";
-    SkrivBytes(dir / "f.akv", Linje(l1) + Linje(l2));
+    SkrivBytes(dir / "f.akv", LinjeMed({{0, "første"}, {20, "1"}, {21, "7"}, {146, "3"}}) +
+                                  LinjeMed({{0, "anden"}, {21, "8"}}));
     ASSERT_TRUE(HentFil(dir / "f.akv"));
     EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("anden"));
     EXPECT_EQ(tabeller().AnalyseData.hent(1, 2), Variant(1.0));  // kept from line 1
@@ -396,14 +396,12 @@ TEST_F(HentSkrivFil, KortLinjeOgLinjeUdenSidsteSemikolon) {
 
 TEST_F(HentSkrivFil, AeldreFilUdenKodningLaesesSomFoer) {
     // A file from before every free text was escaped: nothing in it changes meaning.
-    std::vector<std::string> f(326);
-    f[0] = "Grube\xF0nord ";
-    f[5] = " B1 ";
-    f[110] = "meter";
-    f[116] = " Benzen ";
-    f[197] = "Opstr\xF8m";
-    f[206] = "< 1 mg/l";
-    SkrivBytes(dir / "gammel.akv", Linje(f));
+    SkrivBytes(dir / "gammel.akv", LinjeMed({{0, "Grube\xF0nord "},
+                                             {5, " B1 "},
+                                             {110, "meter"},
+                                             {116, " Benzen "},
+                                             {197, "Opstr\xF8m"},
+                                             {206, "< 1 mg/l"}}));
     ASSERT_TRUE(HentFil(dir / "gammel.akv"));
     Tabeller& t = tabeller();
     EXPECT_EQ(t.LokalitetData.hent(1, 1), Variant("Grube;nord"));
@@ -448,13 +446,7 @@ TEST_P(DaarligeFiler, ToBeskederOgFalsk) {
 }
 
 // A line with "Grube" and the first analysis 10,5, and v in field i.
-std::string MedFelt(int i, const std::string& v) {
-    std::vector<std::string> f(326);
-    f[0] = "Grube";
-    f[20] = "10,5";
-    f[static_cast<std::size_t>(i)] = v;
-    return Linje(f);
-}
+std::string MedFelt(std::size_t i, const std::string& v) { return LinjeMed({{0, "Grube"}, {20, "10,5"}, {i, v}}); }
 
 const Variant Ryddet("");   // as the clearing leaves a cell of the input tables
 const Variant Grube("Grube");
@@ -479,15 +471,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HentSkrivFil, FejlIAnalyserStopperMidtILinjen) {
     TalformatScope dansk(Talformat::dansk());
-    std::vector<std::string> f(326);
-    f[0] = "Grube";
-    f[5] = "B1";
-    f[20] = "12";
-    f[21] = "7,x";
-    f[22] = "30";
-    f[110] = "meter";
-    f[146] = "5";
-    SkrivBytes(dir / "f.akv", Linje(f));
+    SkrivBytes(dir / "f.akv", LinjeMed({{0, "Grube"},
+                                        {5, "B1"},
+                                        {20, "12"},
+                                        {21, "7,x"},
+                                        {22, "30"},
+                                        {110, "meter"},
+                                        {146, "5"}}));
     RecordingBeskeder b;
     EXPECT_FALSE(HentFil(dir / "f.akv"));
     Tabeller& t = tabeller();

@@ -4,8 +4,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>

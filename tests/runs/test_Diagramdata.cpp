@@ -3,7 +3,6 @@
 // and Null, Empty and "" kept apart.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 

@@ -2,7 +2,6 @@
 // the rectangles worked out from the chart's size, the white measured-change series.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <string>
 #include <vector>
 

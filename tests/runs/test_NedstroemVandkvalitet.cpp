@@ -4,7 +4,6 @@
 // intermediate results and charts; the three paths of the substance choice.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 

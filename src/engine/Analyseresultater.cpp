@@ -10,13 +10,6 @@
 
 namespace {
 
-// Boreholes in use; a count above the five columns is taken as five.
-int AntalIBrug(const Beregningstilstand& t) {
-    return std::clamp<int>(t.AntalBoringer, 0, 5);
-}
-
-double Tal(const Variant& v) { return TalEllerNul(v); }
-
 // Redox sum of borehole i; the molar masses are those of this sum (Mn 55, Fe 56).
 double RedoxSum(const Beregningstilstand& t, int i) {
     return (5.0 / 62) * 28.4 * t.KoncNO3[i] + (4.0 / 32) * 29.9 * t.KoncO2[i] +
@@ -60,6 +53,10 @@ const char* const Navne[] = {"Hotspot", "Nedstr.1", "Nedstr.2", "Nedstr.3", "Ops
 
 }  // namespace
 
+int AntalIBrug(const Beregningstilstand& t) {
+    return std::clamp<int>(t.AntalBoringer, 0, 5);
+}
+
 void RangordnRedox() {
     Beregningstilstand& t = tilstand();
     const int N = AntalIBrug(t);
@@ -76,11 +73,11 @@ void RangordnRedox() {
 
     // Exchange selection sort through element 0; equal sums are never exchanged, so
     // ties end in the order this procedure gives, not a stable one.
-    auto sum = [&t](int r) { return Tal(t.RedoxRangSum[t.RedoxRang[r]]); };
+    auto sum = [&t](int r) { return TalEllerNul(t.RedoxRangSum[t.RedoxRang[r]]); };
     for (int r = 1; r <= N - 1; ++r) {
         t.RedoxRangSum[0] = t.RedoxRangSum[t.RedoxRang[r]];
         for (int k = r + 1; k <= N; ++k) {
-            if (sum(k) < Tal(t.RedoxRangSum[0])) {
+            if (sum(k) < TalEllerNul(t.RedoxRangSum[0])) {
                 t.RedoxRang[0] = t.RedoxRang[r];
                 t.RedoxRang[r] = t.RedoxRang[k];
                 t.RedoxRang[k] = t.RedoxRang[0];

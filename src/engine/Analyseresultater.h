@@ -2,6 +2,11 @@
 // Evaluation of the measured waters of the boreholes in use, their redox ranking,
 // mixing ratios and names.
 
+struct Beregningstilstand;
+
+// Boreholes in use: AntalBoringer, a count above the five columns taken as five.
+int AntalIBrug(const Beregningstilstand& t);
+
 // Ranks boreholes 1..AntalBoringer by redox state, then per borehole computes the
 // ionic strength, ion sums, charge balance, alkalinity and carbonate equilibrium,
 // the mixing ratio (Blandingsforhold, PositionsTabel row 1) and the name

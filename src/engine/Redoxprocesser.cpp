@@ -7,13 +7,12 @@
 
 namespace {
 
-using B = Beregningstilstand;
-
 struct RedoxProces {
     int proces;                          // process amount 7..17
-    std::array<int, 3> analytter;        // AnalyseData rows needed upstream and downstream
+    // AnalyseData rows needed upstream and downstream; in rows 1..6 the first is
+    // also the measured analyte of the default.
+    std::array<int, 3> analytter;
     int antalAnalytter;
-    PositionsTal B::* maalt;             // rows 1..6: the measured analyte of the default
     bool forbruges;                      // consumed (upstream − downstream) or formed
     double molmasse;                     // reference species, g/mol
     double elektroner;                   // per mole of reference species
@@ -23,37 +22,37 @@ struct RedoxProces {
 
 // Rows 1..11 of RedoxTabel; the first six have a default and oxidise the substance.
 constexpr std::array<RedoxProces, 11> Processer{{
-    {proces::Iltreduktion, {analyt::Ilt}, 1, &B::KoncO2, true, 32, 4,
+    {proces::Iltreduktion, {analyt::Ilt}, 1, true, 32, 4,
      "Der skal være  defineret input værdier for ilt opstrøm og nedstrøm ",
      "for at indtaste et gæt på iltreduktion"},
-    {proces::Methanogenese, {analyt::Metan}, 1, &B::KoncCH4, false, 16, 8,
+    {proces::Methanogenese, {analyt::Metan}, 1, false, 16, 8,
      "Der skal være  defineret input værdier for metan opstrøm og nedstrøm ",
      "for at indtaste et gæt på methanogenese"},
-    {proces::Manganreduktion, {analyt::Mangan}, 1, &B::KoncMn, false, 54.9, 2,
+    {proces::Manganreduktion, {analyt::Mangan}, 1, false, 54.9, 2,
      "Der skal være  defineret input værdier for mangan opstrøm og nedstrøm ",
      "for at indtaste et gæt på manganreduktion"},
-    {proces::Jernreduktion, {analyt::Jern}, 1, &B::KoncFe, false, 55.8, 1,
+    {proces::Jernreduktion, {analyt::Jern}, 1, false, 55.8, 1,
      "Der skal være  defineret input værdier for jern opstrøm og nedstrøm ",
      "for at indtaste et gæt på jernreduktion"},
-    {proces::Sulfatreduktion, {analyt::Sulfat}, 1, &B::KoncSO4, true, 96, 8,
+    {proces::Sulfatreduktion, {analyt::Sulfat}, 1, true, 96, 8,
      "Der skal være  defineret input værdier for sulfat opstrøm og nedstrøm ",
      "for at indtaste et gæt på sulfatreduktion"},
-    {proces::Denitrifikation, {analyt::Nitrat}, 1, &B::KoncNO3, true, 62, 5,
+    {proces::Denitrifikation, {analyt::Nitrat}, 1, true, 62, 5,
      "Der skal være  defineret input værdier for nitrat opstrøm og nedstrøm ",
      "for at indtaste et gæt på denitrifikation"},
-    {proces::Nitrifikation, {analyt::Ammonium}, 1, nullptr, false, 0, 0,
+    {proces::Nitrifikation, {analyt::Ammonium}, 1, false, 0, 0,
      "Der skal være  defineret input værdier for ammonium opstrøm og nedstrøm ",
      "for at indtaste et gæt på nitrifikation"},
-    {proces::PyritIlt, {analyt::Sulfat}, 1, nullptr, false, 0, 0,
+    {proces::PyritIlt, {analyt::Sulfat}, 1, false, 0, 0,
      "Der skal være  defineret input værdier for sulfat opstrøm og nedstrøm ",
      "for at indtaste et gæt på pyritoxidation med iltreduktion"},
-    {proces::PyritNitrat, {analyt::Sulfat, analyt::Nitrat}, 2, nullptr, false, 0, 0,
+    {proces::PyritNitrat, {analyt::Sulfat, analyt::Nitrat}, 2, false, 0, 0,
      "Der skal være  defineret input værdier for sulfat og nitrat ",
      "opstrøm og nedstrøm for at indtaste et gæt på pyritoxidation med nitratreduktion"},
-    {proces::DelvisPyritIlt, {analyt::Sulfat, analyt::Jern}, 2, nullptr, false, 0, 0,
+    {proces::DelvisPyritIlt, {analyt::Sulfat, analyt::Jern}, 2, false, 0, 0,
      "Der skal være  defineret input værdier for sulfat og jern ",
      "opstrøm og nedstrøm for at indtaste et gæt på delvis pyritoxidation med iltreduktion"},
-    {proces::DelvisPyritNitrat, {analyt::Sulfat, analyt::Nitrat, analyt::Jern}, 3, nullptr, false, 0, 0,
+    {proces::DelvisPyritNitrat, {analyt::Sulfat, analyt::Nitrat, analyt::Jern}, 3, false, 0, 0,
      "Der skal være  defineret input værdier for sulfat, nitrat og jern ",
      "opstrøm og nedstrøm for at indtaste et gæt på delvis pyritoxidation med nitratreduktion"},
 }};
@@ -107,7 +106,7 @@ std::string BeregnRedoxprocesser() {
         Variant& maengde = t.ProcesMaengde(p.proces);
         if (InputTilstede(p)) {
             if (!ForslagIKraft(t.RedoxTabel(r, 2))) {
-                const PositionsTal& maalt = t.*p.maalt;
+                const PositionsTal& maalt = t.Analyt(p.analytter[0]);
                 double standard = p.forbruges ? maalt[fra] - maalt[til] : maalt[til] - maalt[fra];
                 if (standard < 0) standard = 0.0;
                 t.RedoxTabel(r, 1) = standard;

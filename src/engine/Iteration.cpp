@@ -1,5 +1,6 @@
 #include "engine/Iteration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -32,11 +33,8 @@ double kulstofforhold() {
 // Calcite saturation ratio. Target 1.
 double kalkmaetningsforhold() { return std::pow(10.0, tilstand().MaetnIndeksCaCO3[0]); }
 
-double begraens(double trin, double graense) {
-    if (trin > graense) trin = graense;
-    if (trin < -graense) trin = -graense;
-    return trin;
-}
+// A step no larger than the limit either way; a step that is no number stays one.
+double begraens(double trin, double graense) { return std::clamp(trin, -graense, graense); }
 
 void visIterationsbesked(const char* tekst) {
     visBesked(tekst, BeskedIkon::Kritisk, BeskedKnapper::OK, "");

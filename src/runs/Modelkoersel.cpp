@@ -13,14 +13,6 @@
 
 namespace {
 
-// A carbon cell as the user's value: blank counts as 0; a text that is no number
-// stays Empty, so the engine asks for the value instead of modelling with 0.
-Variant KulstofVaerdi(const Variant& celle) {
-    if (!ErUdfyldt(celle)) return Variant(0.0);
-    const std::optional<double> tal = SomTal(celle);
-    return tal ? Variant(*tal) : Variant();
-}
-
 void Modeller(bool tvungen) {
     Beregningstilstand& t = tilstand();
     Tabeller& tab = tabeller();
@@ -32,10 +24,7 @@ void Modeller(bool tvungen) {
     // now; a choice of "Andet" refused earlier for missing values may have been
     // completed since, and an older substance must not be modelled in its place.
     const Variant stof = tab.ModelstofData.hent(1, 1);
-    if (stof.isText() && stof.text() == "Andet") {
-        t.BrugerKulstofValens = KulstofVaerdi(tab.KulstofData.hent(1, 1));
-        t.BrugerKulstofIndhold = KulstofVaerdi(tab.KulstofData.hent(2, 1));
-    }
+    if (ErAndet(stof)) HentBrugerensKulstofvaerdier();
     if (ErUdfyldt(stof)) t.ModelstofNavn = stof;
 
     const std::string besked = GeokemiskModellering();

@@ -31,8 +31,6 @@ constexpr std::array<int, AntalModelRaekker> Decimaler{
 // passes as it is.
 Variant Vist(const Variant& v, int decimaler) { return v.isText() ? v : Afrund(v, decimaler); }
 
-bool ErAndet(const Variant& stof) { return stof.isText() && stof.text() == "Andet"; }
-
 void Overskrift(Grid& g, int kolonne, const Variant& tekst) {
     if (kolonne < g.columnCount()) g.column(kolonne).setCaption(TekstForm(tekst));
 }
@@ -122,15 +120,7 @@ void VaelgModelstof() {
         return;
     }
 
-    if (andet) {
-        // A text that is no number stays Empty, so the lookup asks for the value.
-        const auto tilDouble = [](const Variant& v) {
-            const std::optional<double> tal = SomTal(v);
-            return tal ? Variant(*tal) : Variant();
-        };
-        t.BrugerKulstofValens = tilDouble(valens);
-        t.BrugerKulstofIndhold = tilDouble(indhold);
-    }
+    if (andet) HentBrugerensKulstofvaerdier();
     t.ModelstofNavn = stof;
     // Its message about missing values is the model run's to show.
     OpslagModelstof();
@@ -139,4 +129,18 @@ void VaelgModelstof() {
     tab.KulstofData.saet(2, 1, t.KulstofIndhold);
     kulstofGrid.refresh();
     if (kulstofGrid.columnCount() > 1) kulstofGrid.column(1).setLocked(!andet);
+}
+
+bool ErAndet(const Variant& stof) { return stof.isText() && stof.text() == "Andet"; }
+
+void HentBrugerensKulstofvaerdier() {
+    Beregningstilstand& t = tilstand();
+    const GridTabel& kulstof = tabeller().KulstofData;
+    const auto vaerdi = [](const Variant& celle) {
+        if (!ErUdfyldt(celle)) return Variant(0.0);
+        const std::optional<double> tal = SomTal(celle);
+        return tal ? Variant(*tal) : Variant();
+    };
+    t.BrugerKulstofValens = vaerdi(kulstof.hent(1, 1));
+    t.BrugerKulstofIndhold = vaerdi(kulstof.hent(2, 1));
 }

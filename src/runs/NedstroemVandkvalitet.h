@@ -1,6 +1,7 @@
 #pragma once
 // The downstream water-quality run of tab "Modellering af nedstrøm vandkvalitet",
 // and the choice of model substance.
+#include "datamodel/Variant.h"
 
 // The waters of FraPosition ("b/f 1") and TilPosition ("b/f 2") beside the modelled
 // downstream water ("Nedstrøm", rounded per row); the default substance "Acetone"
@@ -13,6 +14,14 @@ void BeregnNedstroemVandkvalitet();
 // otherwise the substance is looked up, its carbon values shown, and the carbon
 // cells are editable exactly while it is "Andet".
 void VaelgModelstof();
+
+// True for the substance cell's "Andet", the substance with the user's own carbon values.
+bool ErAndet(const Variant& stof);
+
+// The carbon cells of KulstofData into BrugerKulstofValens and BrugerKulstofIndhold:
+// a blank cell counts as 0; a text that is no number stays Empty, so the substance
+// lookup asks for the value instead of modelling with 0.
+void HentBrugerensKulstofvaerdier();
 
 // The default substance's name.
 inline constexpr const char* StandardModelstof = "Acetone";

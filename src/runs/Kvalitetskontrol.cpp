@@ -9,7 +9,6 @@
 #include "datamodel/DivGrids.h"
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
 #include "engine/Analyseresultater.h"
 #include "platform/InddataGrids.h"
 #include "runs/Grundvandstype.h"
@@ -22,9 +21,8 @@ constexpr int AntalSoejler = 5;  // borehole columns Bor.(1)..Bor.(5)
 // Calcium and Bikarbonat.
 constexpr std::array<int, 4> VitaleRaekker{1, 2, 3, 10};
 
-std::string Heltal(int n) {
-    return Talformat::aktuel().formater(static_cast<long long>(n));
-}
+// A column number as the messages show it.
+std::string Heltal(int n) { return TekstForm(Variant(n)); }
 
 // Rows of BoringData.
 constexpr int NavnRaekke = 1;

@@ -63,10 +63,8 @@ void BeregnNedbrydningsmodel() {
         t.Afstande[static_cast<std::size_t>(i)] = ErUdfyldt(celle) ? celle : Variant();
     }
     for (int j = 1; j <= AntalKomponenter; ++j) {
-        for (int i = 1; i <= AntalBoringerMaks; ++i) {
-            const Variant celle = tab.KomponentData.hent(j, i + 1);
-            t.KulbrinteKonc(j, i) = ErUdfyldt(celle) ? TalEllerNul(celle) : 0.0;
-        }
+        for (int i = 1; i <= AntalBoringerMaks; ++i)
+            t.KulbrinteKonc(j, i) = TalEllerNul(tab.KomponentData.hent(j, i + 1));
     }
 
     BeregnNedbrydningskonstanter();

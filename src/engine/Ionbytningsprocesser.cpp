@@ -36,6 +36,8 @@ constexpr std::array<IkkeRedoxProces, 4> Processer{{
      "for at indtaste et gæt på ammonium (NH4) opløsning"},
 }};
 
+std::string Besked(const IkkeRedoxProces& p) { return std::string(p.besked1) + p.besked2; }
+
 // The provisional water in the order it is checked; the message of each check.
 struct Kontrol {
     Art art;
@@ -93,7 +95,7 @@ std::string BeregnIonbytningsprocesser() {
                 if (tilstede) {
                     maengde = forslag;
                 } else {
-                    besked = std::string(p.besked1) + p.besked2;
+                    besked = Besked(p);
                     forslag = Variant();
                 }
             }
@@ -106,7 +108,7 @@ std::string BeregnIonbytningsprocesser() {
                 standard = Variant();
             }
         } else {
-            if (ForslagIKraft(forslag)) besked = std::string(p.besked1) + p.besked2;
+            if (ForslagIKraft(forslag)) besked = Besked(p);
             standard = Variant();
             forslag = Variant();
             maengde = 0.0;

@@ -4,11 +4,9 @@
 // load and rerun. Every stored cell comes back and the reruns give the same tables.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
@@ -25,6 +23,7 @@
 #include "support/RecordingBeskeder.h"
 #include "support/RecordingChart.h"
 #include "support/RecordingGrid.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -101,11 +100,9 @@ protected:
         alk = std::make_unique<RecordingChart>(inddataCharts().MSChart24());
         tuc->placer(120, 9000, 6000);
         alk->placer(120, 9000, 6000);
-        sti = (std::filesystem::temp_directory_path() /
-               ("akv_lokalitet_" + std::to_string(::getpid()) + "_" + GetParam() + ".akv")).string();
+        sti = dir / "lokalitet.akv";
     }
     void TearDown() override {
-        std::remove(sti.c_str());
         for (int n : {1, 2, 4, 6, 7, 10, 11, 22}) {
             inddataGrids().TDBGrid(n).beforeColUpdate = nullptr;
             inddataGrids().TDBGrid(n).comboSelect = nullptr;
@@ -198,6 +195,7 @@ protected:
     std::unique_ptr<RecordingInddataGrids> grids;
     std::unique_ptr<RecordingChart> tuc;
     std::unique_ptr<RecordingChart> alk;
+    TempDir dir;
     std::string sti;
 };
 

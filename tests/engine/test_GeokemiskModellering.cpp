@@ -14,6 +14,7 @@
 #include "engine/Iteration.h"
 #include "engine/ModelVand.h"
 #include "support/RecordingBeskeder.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ constexpr Analyse Overmaettet{10, 7.6, 120, 10, 20, 3, 0.05, 0.2, 0.05, 350, 30,
 void lavLokalitet(const Analyse& op, const Analyse& ned) {
     OpretDataStrukturer();
     Beregningstilstand& t = tilstand();
-    GridTabel& a = tabeller().AnalyseData;
-    a.redimensioner(1, 18, 0, 6);
-    a.ryd();
+    GridTabel& a = TommeAnalyser();
     for (int b = 1; b <= 2; ++b) {
         const Analyse& v = b == 1 ? op : ned;
         for (int r = 1; r <= 18; ++r) {

@@ -6,6 +6,7 @@
 #include "datamodel/Tabeller.h"
 #include "datamodel/Talformat.h"
 #include "engine/NedstroemModel.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -19,9 +20,7 @@ protected:
         Beregningstilstand& t = tilstand();
         t.FraPosition = Fra;
         t.TilPosition = Til;
-        GridTabel& a = tabeller().AnalyseData;
-        a.redimensioner(1, 18, 0, 6);
-        a.ryd();
+        GridTabel& a = TommeAnalyser();
         // Every analyte filled for both boreholes (as text, the way cells are typed),
         // and for a third borehole in between, which must not matter.
         for (int r = 1; r <= 18; ++r) {

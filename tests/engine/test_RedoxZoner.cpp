@@ -6,6 +6,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
 #include "engine/RedoxZoner.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ class RedoxZonerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OpretDataStrukturer();
-        tabeller().AnalyseData.redimensioner(1, 18, 0, 6);
-        tabeller().AnalyseData.ryd();
+        TommeAnalyser();
     }
     // Ranks equal to borehole numbers.
     void SaetBoringer(int n) {

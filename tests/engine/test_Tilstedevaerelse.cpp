@@ -3,6 +3,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
 #include "engine/Tilstedevaerelse.h"
+#include "support/Standardvand.h"
 
 namespace {
 
@@ -17,8 +18,7 @@ class AnalytTilstedeTest : public ::testing::TestWithParam<Celler> {
 protected:
     void SetUp() override {
         OpretDataStrukturer();
-        tabeller().AnalyseData.redimensioner(1, 18, 0, 6);
-        tabeller().AnalyseData.ryd();
+        TommeAnalyser();
         tilstand().FraPosition = 4;
         tilstand().TilPosition = 1;
     }

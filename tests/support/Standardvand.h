@@ -1,18 +1,25 @@
 #pragma once
-// The site the process tests start from: every analyte entered for the upstream and
-// the downstream borehole, and the usual upstream water.
+// The site the engine tests start from: the analyses emptied, every analyte entered
+// for the upstream and the downstream borehole, and the usual upstream water.
 #include <cstddef>
 #include <cstdint>
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
 
-// Every analyte entered for boreholes fra and til (AnalyseData column borehole + 1)
-// and for no other; the downstream cells hold nedstroems, the upstream ones 1.0.
-inline void AlleAnalyserIndtastet(int fra, int til, const Variant& nedstroems = Variant(1.0)) {
+// AnalyseData at its shape (18 analytes; label, unit and five boreholes) with every
+// cell empty.
+inline GridTabel& TommeAnalyser() {
     GridTabel& a = tabeller().AnalyseData;
     a.redimensioner(1, 18, 0, 6);
     a.ryd();
+    return a;
+}
+
+// Every analyte entered for boreholes fra and til (AnalyseData column borehole + 1)
+// and for no other; the downstream cells hold nedstroems, the upstream ones 1.0.
+inline void AlleAnalyserIndtastet(int fra, int til, const Variant& nedstroems = Variant(1.0)) {
+    GridTabel& a = TommeAnalyser();
     for (int k = 1; k <= 18; ++k) {
         a.saet(k, fra + 1, 1.0);
         a.saet(k, til + 1, nedstroems);

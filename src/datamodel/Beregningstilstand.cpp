@@ -25,47 +25,38 @@ constexpr PositionsTal B::* analytter[AntalAnalytter + 1] = {
     &B::KoncP, &B::KoncNVOC, &B::KoncO2, &B::KoncCH4,
 };
 
-constexpr RedoxZoneTabel B::* zoneMatricer[6] = {
+// Matrix n at index n.
+constexpr RedoxZoneTabel B::* zoneMatricer[] = {
     nullptr,
     &B::RedoxZoneMatrix1, &B::RedoxZoneMatrix2, &B::RedoxZoneMatrix3, &B::RedoxZoneMatrix4,
     &B::RedoxZoneMatrix5,
 };
 
-// An index outside the table is a programming error, never a user's input.
-void kraevIndenfor(int n, int foerste, int sidste, const char* hvad) {
-    if (n < foerste || n > sidste) throw std::out_of_range(hvad);
+// Member n of a table whose element 0 is unused. An index outside the table is a
+// programming error, never a user's input.
+template <typename T, std::size_t N>
+T B::* medlem(T B::* const (&tabel)[N], int n, const char* hvad) {
+    if (n < 1 || n >= static_cast<int>(N)) throw std::out_of_range(hvad);
+    return tabel[n];
 }
 
 }  // namespace
 
-Variant& Beregningstilstand::ProcesMaengde(int n) {
-    kraevIndenfor(n, 1, AntalProcesser, "ProcesMaengde");
-    return this->*procesMaengder[n];
-}
-
+Variant& Beregningstilstand::ProcesMaengde(int n) { return this->*medlem(procesMaengder, n, "ProcesMaengde"); }
 const Variant& Beregningstilstand::ProcesMaengde(int n) const {
-    kraevIndenfor(n, 1, AntalProcesser, "ProcesMaengde");
-    return this->*procesMaengder[n];
+    return this->*medlem(procesMaengder, n, "ProcesMaengde");
 }
 
-PositionsTal& Beregningstilstand::Analyt(int raekke) {
-    kraevIndenfor(raekke, 1, AntalAnalytter, "Analyt");
-    return this->*analytter[raekke];
-}
-
+PositionsTal& Beregningstilstand::Analyt(int raekke) { return this->*medlem(analytter, raekke, "Analyt"); }
 const PositionsTal& Beregningstilstand::Analyt(int raekke) const {
-    kraevIndenfor(raekke, 1, AntalAnalytter, "Analyt");
-    return this->*analytter[raekke];
+    return this->*medlem(analytter, raekke, "Analyt");
 }
 
 RedoxZoneTabel& Beregningstilstand::RedoxZoneMatrix(int n) {
-    kraevIndenfor(n, 1, 5, "RedoxZoneMatrix");
-    return this->*zoneMatricer[n];
+    return this->*medlem(zoneMatricer, n, "RedoxZoneMatrix");
 }
-
 const RedoxZoneTabel& Beregningstilstand::RedoxZoneMatrix(int n) const {
-    kraevIndenfor(n, 1, 5, "RedoxZoneMatrix");
-    return this->*zoneMatricer[n];
+    return this->*medlem(zoneMatricer, n, "RedoxZoneMatrix");
 }
 
 Beregningstilstand& tilstand() {

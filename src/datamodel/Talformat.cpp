@@ -10,22 +10,19 @@
 
 namespace {
 
-struct SprogFormat {
+struct KommaSprog {
     const char* sprog;
-    char decimal;
     char tusind;
 };
 
-// Languages whose numbers are written with a decimal comma; every other language
-// we know of writes a decimal point and groups with a comma.
-constexpr SprogFormat kommaSprog[] = {
-    {"da", ',', '.'}, {"de", ',', '.'}, {"nl", ',', '.'}, {"es", ',', '.'}, {"it", ',', '.'},
-    {"pt", ',', '.'}, {"id", ',', '.'}, {"tr", ',', '.'}, {"el", ',', '.'}, {"ro", ',', '.'},
-    {"sl", ',', '.'}, {"hr", ',', '.'}, {"sr", ',', '.'}, {"is", ',', '.'}, {"fo", ',', '.'},
-    {"kl", ',', '.'}, {"nb", ',', ' '}, {"nn", ',', ' '}, {"no", ',', ' '}, {"sv", ',', ' '},
-    {"fi", ',', ' '}, {"fr", ',', ' '}, {"pl", ',', ' '}, {"ru", ',', ' '}, {"uk", ',', ' '},
-    {"cs", ',', ' '}, {"sk", ',', ' '}, {"hu", ',', ' '}, {"et", ',', ' '}, {"lv", ',', ' '},
-    {"lt", ',', ' '}, {"bg", ',', ' '},
+// Languages whose numbers are written with a decimal comma, with their grouping
+// sign; every other language we know of writes a decimal point and groups with a comma.
+constexpr KommaSprog kommaSprog[] = {
+    {"da", '.'}, {"de", '.'}, {"nl", '.'}, {"es", '.'}, {"it", '.'}, {"pt", '.'}, {"id", '.'},
+    {"tr", '.'}, {"el", '.'}, {"ro", '.'}, {"sl", '.'}, {"hr", '.'}, {"sr", '.'}, {"is", '.'},
+    {"fo", '.'}, {"kl", '.'}, {"nb", ' '}, {"nn", ' '}, {"no", ' '}, {"sv", ' '}, {"fi", ' '},
+    {"fr", ' '}, {"pl", ' '}, {"ru", ' '}, {"uk", ' '}, {"cs", ' '}, {"sk", ' '}, {"hu", ' '},
+    {"et", ' '}, {"lv", ' '}, {"lt", ' '}, {"bg", ' '},
 };
 constexpr const char* punktumSprog[] = {"en", "ja", "zh", "ko", "he", "th", "ga", "mt", "hi", "ms"};
 
@@ -71,7 +68,7 @@ Talformat Talformat::fraSystem() {
     // covers a machine where it is not installed.
     if (auto f = fraCBibliotek(navn)) return *f;
     for (const auto& s : kommaSprog)
-        if (sprog == s.sprog) return {s.decimal, s.tusind};
+        if (sprog == s.sprog) return {',', s.tusind};
     for (const char* s : punktumSprog)
         if (sprog == s) return engelsk();
     return dansk();

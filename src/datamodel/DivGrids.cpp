@@ -34,6 +34,12 @@ void anvendSoejle(GridColumn& c, const Soejleopsaetning& s) {
         l.add(std::move(punkt.value), std::move(punkt.displayText));
 }
 
+void gridOptioner(Grid& grid) {
+    grid.setGridOptionA(0);
+    grid.setGridOptionB(false);
+    grid.setGridOptionC(false);
+}
+
 void anvend(const Gridopsaetning& o) {
     Grid& grid = inddataGrids().grid(o.grid, o.indeks);
     if (o.fjernSoejlerFoerst)
@@ -63,9 +69,7 @@ void anvend(const Gridopsaetning& o) {
     case Afslutning::BindRebindOpdater:
         grid.rebind();
         grid.refresh();
-        grid.setGridOptionA(0);
-        grid.setGridOptionB(false);
-        grid.setGridOptionC(false);
+        gridOptioner(grid);
         break;
     case Afslutning::OptionerFoerRebind:
         grid.setGridOptionB(false);
@@ -76,9 +80,7 @@ void anvend(const Gridopsaetning& o) {
         break;
     case Afslutning::BindOpdater:
         grid.refresh();
-        grid.setGridOptionA(0);
-        grid.setGridOptionB(false);
-        grid.setGridOptionC(false);
+        gridOptioner(grid);
         break;
     }
 }

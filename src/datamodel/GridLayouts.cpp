@@ -1,5 +1,7 @@
 #include "datamodel/GridLayouts.h"
 
+#include <array>
+
 #include "datamodel/Tabeller.h"
 
 namespace {

@@ -2,7 +2,6 @@
 // The layout of every grid of the work window as data: per grid its table, the
 // table's bounds, caption and font size, and one row per column with every setting.
 // DivGrids applies these rows; nothing here touches a grid.
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>

@@ -17,7 +17,8 @@ enum class Form {
     Kodet,          // free text of blocks 1 and 2: escaped, blanks trimmed
     Tal,            // analyses: a number in the user's locale, or nothing
     Tekst,          // as read
-    TalEllerTekst,  // results: a number where it reads as one, else the text
+    TalEllerTekst,  // results: a number where it reads as one, else the text; an
+                    // empty field empties the cell, so an earlier line's result goes
 };
 
 struct Celle {
@@ -26,63 +27,56 @@ struct Celle {
     Form form;
 };
 
-// One block as the reader meets it: re-dimension, empty some cells, then take the
-// fields cell by cell.
+// One block as the reader meets it: re-dimension, then take the fields cell by cell.
 struct Blok {
     GridTabel* tabel;
     int sidsteRaekke;
     bool medSoejler;  // also set the columns 0..sidsteSoejle
     int sidsteSoejle;
     std::vector<Celle> celler;
-    std::vector<Celle> toemmes;  // set to Empty before the fields are taken
 };
 
 std::vector<Blok> Blokke() {
     Tabeller& t = tabeller();
     std::vector<Blok> b;
 
-    Blok lokalitet{&t.LokalitetData, 5, false, 1, {}, {}};
+    Blok lokalitet{&t.LokalitetData, 5, false, 1, {}};
     for (int r = 1; r <= 5; ++r) lokalitet.celler.push_back({r, 1, Form::Kodet});
     b.push_back(std::move(lokalitet));
 
-    Blok boring{&t.BoringData, 3, true, 6, {}, {}};
+    Blok boring{&t.BoringData, 3, true, 6, {}};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 3; ++r) boring.celler.push_back({r, c, Form::Kodet});
     b.push_back(std::move(boring));
 
-    Blok analyse{&t.AnalyseData, 18, true, 6, {}, {}};
+    Blok analyse{&t.AnalyseData, 18, true, 6, {}};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 18; ++r) analyse.celler.push_back({r, c, Form::Tal});
     b.push_back(std::move(analyse));
 
-    Blok afstand{&t.AfstandData, 1, true, 6, {}, {}};
+    Blok afstand{&t.AfstandData, 1, true, 6, {}};
     for (int c = 1; c <= 6; ++c) afstand.celler.push_back({1, c, Form::Tekst});
     b.push_back(std::move(afstand));
 
-    Blok komponent{&t.KomponentData, 5, true, 6, {}, {}};
+    Blok komponent{&t.KomponentData, 5, true, 6, {}};
     for (int c : {0, 2, 3, 4, 5, 6})
         for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, Form::Tekst});
     b.push_back(std::move(komponent));
 
-    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}, {}};
+    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}};
     for (int c = 2; c <= 6; ++c)
-        for (int r = 1; r <= 10; ++r) {
-            kvalitet.toemmes.push_back({r, c, Form::Tekst});
-            kvalitet.celler.push_back({r, c, Form::TalEllerTekst});
-        }
+        for (int r = 1; r <= 10; ++r) kvalitet.celler.push_back({r, c, Form::TalEllerTekst});
     b.push_back(std::move(kvalitet));
 
-    Blok blanding{&t.BlandingData, 2, true, 6, {}, {}};
+    Blok blanding{&t.BlandingData, 2, true, 6, {}};
     for (int c = 1; c <= 5; ++c) {
-        blanding.toemmes.push_back({1, c, Form::Tekst});
-        blanding.toemmes.push_back({2, c, Form::Tekst});
         blanding.celler.push_back({1, c, Form::TalEllerTekst});
         blanding.celler.push_back({2, c, Form::Tekst});
     }
     b.push_back(std::move(blanding));
 
     for (auto& g : t.GrundvandstypeData) {
-        Blok type{&g, 5, true, 5, {}, {}};
+        Blok type{&g, 5, true, 5, {}};
         for (int r = 1; r <= 5; ++r)
             for (int z = 1; z <= 4; ++z) type.celler.push_back({r, z, Form::Tekst});
         b.push_back(std::move(type));
@@ -149,7 +143,6 @@ bool FyldBlokke(RunError& fejl) {
         GridTabel& tabel = *b.tabel;
         tabel.redimensioner(1, b.sidsteRaekke, b.medSoejler ? 0 : tabel.foersteSoejle(),
                             b.medSoejler ? b.sidsteSoejle : tabel.sidsteSoejle());
-        for (const Celle& c : b.toemmes) tabel.saet(c.raekke, c.soejle, Variant());
         for (const Celle& c : b.celler) {
             const Variant& f = felt[i++];
             const std::string tekst = TekstForm(f);
@@ -171,12 +164,12 @@ bool FyldBlokke(RunError& fejl) {
                 tabel.saet(c.raekke, c.soejle, f.isText() ? Variant(Afkod(f.text())) : f);
                 break;
             case Form::TalEllerTekst:
-                if (!tekst.empty()) {
-                    if (const std::optional<double> x = format.fortolk(tekst))
-                        tabel.saet(c.raekke, c.soejle, *x);
-                    else
-                        tabel.saet(c.raekke, c.soejle, Afkod(tekst));
-                }
+                if (tekst.empty())
+                    tabel.saet(c.raekke, c.soejle, Variant());
+                else if (const std::optional<double> x = format.fortolk(tekst))
+                    tabel.saet(c.raekke, c.soejle, *x);
+                else
+                    tabel.saet(c.raekke, c.soejle, Afkod(tekst));
                 break;
             }
         }

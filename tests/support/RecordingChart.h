@@ -1,7 +1,7 @@
 #pragma once
-// Test double of a chart's view: plays the user (select a series, focus) and the
-// window's layout (the control's place and size), and records every call the
-// program makes on the chart, in order, as the texts Chart reports.
+// Test double of a chart's view: plays the user (select a series) and the window's
+// layout (the control's place and size), and records every call the program makes
+// on the chart, in order, as the texts Chart reports.
 #include <string>
 
 #include "platform/Chart.h"
@@ -20,13 +20,11 @@ public:
     // ---- What the program did (besides the calls) ----
     int focusRequests = 0;
     int dataChanges = 0;
-    int selectionChanges = 0;
 
-    void glem() { kald.clear(); focusRequests = dataChanges = selectionChanges = 0; }
+    void glem() { kald.clear(); focusRequests = dataChanges = 0; }
 
     // ChartVisning
     void dataAendret() override { ++dataChanges; }
-    void markeringAendret() override { ++selectionChanges; }
     void fokusOenskes() override { ++focusRequests; }
 
 private:

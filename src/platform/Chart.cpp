@@ -124,8 +124,7 @@ ChartAksetiket& Chart::categoryAxisLabel(int i) {
 }
 
 const ChartAksetiket& Chart::categoryAxisLabel(int i) const {
-    if (i != 1) throw std::out_of_range("the category axis has one label object");
-    return aksetiket_;
+    return const_cast<Chart*>(this)->categoryAxisLabel(i);
 }
 
 void Chart::setLegendVisible(bool v) {

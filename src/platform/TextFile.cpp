@@ -222,8 +222,8 @@ bool TextFileOut::open(const std::string& path) {
         return fail(openError(errno, target_));
     }
 
-    std::string name = target_.substr(target_.find_last_of('/') == std::string::npos
-                                          ? 0 : target_.find_last_of('/') + 1);
+    const std::size_t slash = target_.find_last_of('/');
+    std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
     // "." and ".XXXXXX" must still fit in a file name of at most 255 bytes.
     if (name.size() > 200) name.resize(200);
     temp_ = (folder == "/" ? std::string("/") : folder + "/") + "." + name + ".XXXXXX";

@@ -16,7 +16,7 @@ Variant Afrund(const Variant& vaerdi, int decimaler) {
 
     static constexpr double skala[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
     const double s = skala[decimaler];
-    const double produkt = decimaler == 0 ? *tal : *tal * s;
+    const double produkt = *tal * s;  // exact for 0 decimals: a product with 1
     if (!std::isfinite(produkt)) return vaerdi;
     // nearbyint in the default rounding mode takes halves to the even neighbour,
     // on the product exactly as computed.

@@ -3,9 +3,8 @@
 QtInddataGrids::QtInddataGrids(QWidget* parent, InddataGrids& grids) {
     for (const auto& [navn, indeks] : grids.navne()) {
         auto* w = new QtGrid(grids.grid(navn, indeks), parent);
-        w->setObjectName(QString::fromStdString(indeks > 0 || navn == "TDBGrid5"
-                                                    ? navn + "_" + std::to_string(indeks)
-                                                    : navn));
+        // The six groundwater-type grids share a name: their index tells them apart.
+        w->setObjectName(QString::fromStdString(navn == "TDBGrid5" ? navn + "_" + std::to_string(indeks) : navn));
         widgets_[{navn, indeks}] = w;
     }
 }

@@ -8,7 +8,7 @@
 #include <cassert>
 #include <cstdint>
 #include <string>
-#include "Variant.h"
+#include "celler/Variant.h"
 
 // 16-bit Booleans of the state: true is -1, false 0.
 inline constexpr std::int16_t Sand = -1;

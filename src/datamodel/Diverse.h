@@ -1,6 +1,6 @@
 #pragma once
 // Number helpers shared by the runs and the engine.
-#include "Variant.h"
+#include "celler/Variant.h"
 
 // Rounds to 0..5 decimals, halves to the even neighbour on the double product;
 // Empty stays Empty, another number of decimals gives Empty, a value that cannot be

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "datamodel/GridTabel.h"
+#include "celler/GridTabel.h"
 #include "platform/Grid.h"
 
 inline constexpr int GridFontstoerrelse = 8;  // points

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "Tabeller.h"
-#include "Talformat.h"
-#include "Tegnsaet.h"
+#include "celler/Talformat.h"
+#include "celler/Tegnsaet.h"
 #include "platform/Beskeder.h"
 
 namespace {

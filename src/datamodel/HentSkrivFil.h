@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include "Variant.h"
+#include "celler/Variant.h"
 #include "platform/TextFile.h"
 
 inline constexpr int AntalFelter = 326;

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "Tabeller.h"
-#include "Tegnsaet.h"
+#include "celler/Tegnsaet.h"
 #include "platform/Beskeder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // tables after a data file was read. A check picks its rule (a length limit or a
 // numeric interval) by the row or column of the cell; an empty value passes.
 #include <string>
-#include "Variant.h"
+#include "celler/Variant.h"
 
 // The five input grids of "Prøveoplysninger". When visBesked is true a refused value
 // is shown in a box with an exclamation icon, titled "Inddatakontrol".

@@ -2,7 +2,7 @@
 // The grid tables of the program: one table behind each grid of the work window,
 // program-wide for the whole run, each reached by its name through tabeller().
 #include <array>
-#include "GridTabel.h"
+#include "celler/GridTabel.h"
 
 struct Tabeller {
     // Input, tab "Prøveoplysninger".

@@ -1,6 +1,6 @@
 #pragma once
 // Which analytes the model carries and which proposals count.
-#include "datamodel/Variant.h"
+#include "celler/Variant.h"
 
 // True when analyte row k of AnalyseData is filled (text form of at least one
 // character) for both FraPosition and TilPosition.

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/Kaldtekst.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "datamodel/Variant.h"
+#include "celler/Variant.h"
 #include "platform/Farve.h"
 
 enum class TekstRetning { Vandret, Lodret };

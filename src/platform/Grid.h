@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "datamodel/GridTabel.h"
-#include "datamodel/Variant.h"
+#include "celler/GridTabel.h"
+#include "celler/Variant.h"
 #include "platform/Farve.h"
 
 // Column alignment as the set-ups give it; a column without one aligns by content

@@ -4,7 +4,7 @@
 // the entered pH to the pH at calcite equilibrium.
 #include <string>
 
-#include "datamodel/Variant.h"
+#include "celler/Variant.h"
 
 // The acceptance test of the input. True: AntalBoringer is set and FraPosition /
 // TilPosition hold boreholes in use (1 and 2 by default); besked untouched. False:

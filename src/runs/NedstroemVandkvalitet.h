@@ -1,7 +1,7 @@
 #pragma once
 // The downstream water-quality run of tab "Modellering af nedstrøm vandkvalitet",
 // and the choice of model substance.
-#include "datamodel/Variant.h"
+#include "celler/Variant.h"
 
 // The waters of FraPosition ("b/f 1") and TilPosition ("b/f 2") beside the modelled
 // downstream water ("Nedstrøm", rounded per row); the default substance "Acetone"

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "datamodel/Diverse.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "support/RecordingBeskeder.h"
 
 namespace {

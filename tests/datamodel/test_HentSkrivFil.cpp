@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "support/RecordingBeskeder.h"
 #include "support/TempDir.h"
 #include "support/VariantUdskrift.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "support/RecordingBeskeder.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "support/RecordingBeskeder.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Analyseresultater.h"
 #include "support/RecordingBeskeder.h"
 

@@ -8,7 +8,7 @@
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Diverse.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Iteration.h"
 #include "support/RecordingBeskeder.h"
 

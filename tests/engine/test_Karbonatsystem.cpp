@@ -5,7 +5,7 @@
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Diverse.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Karbonatsystem.h"
 #include "support/RecordingBeskeder.h"
 

@@ -3,7 +3,7 @@
 #include <random>
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Karbonatsystem.h"
 #include "engine/ModelVand.h"
 #include "engine/Stoekiometri.h"

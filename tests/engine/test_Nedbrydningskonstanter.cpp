@@ -4,7 +4,7 @@
 #include <string>
 
 #include "datamodel/Beregningstilstand.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Nedbrydningskonstanter.h"
 
 namespace {

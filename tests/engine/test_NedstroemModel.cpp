@@ -4,7 +4,7 @@
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/NedstroemModel.h"
 #include "support/Standardvand.h"
 

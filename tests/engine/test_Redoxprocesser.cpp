@@ -3,7 +3,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Diverse.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "engine/Redoxprocesser.h"
 #include "engine/Stoekiometri.h"
 #include "support/Standardvand.h"

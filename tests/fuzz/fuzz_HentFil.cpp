@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "datamodel/HentSkrivFil.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 
 namespace {
 

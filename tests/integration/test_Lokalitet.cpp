@@ -14,7 +14,7 @@
 #include "datamodel/HentSkrivFil.h"
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "runs/Kvalitetskontrol.h"

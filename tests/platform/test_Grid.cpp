@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/Grid.h"
 #include "platform/InddataGrids.h"
 #include "support/RecordingGrid.h"

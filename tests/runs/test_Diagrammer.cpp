@@ -8,7 +8,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "runs/Diagramdata.h"

@@ -6,7 +6,7 @@
 
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Grundvandstype.h"
 #include "support/KoerselFixture.h"

@@ -12,7 +12,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "runs/Kvalitetskontrol.h"
 #include "support/KoerselFixture.h"

@@ -3,8 +3,8 @@
 // decimal point whatever the test's locale.
 #include <ostream>
 
-#include "datamodel/Talformat.h"
-#include "datamodel/Variant.h"
+#include "celler/Talformat.h"
+#include "celler/Variant.h"
 
 inline void PrintTo(const Variant& v, std::ostream* os) {
     switch (v.type()) {

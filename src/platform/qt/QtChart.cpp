@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "datamodel/Tabeller.h"
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/InddataGrids.h"
 #include "platform/qt/QtChart.h"
 #include "runs/Diagramdata.h"

@@ -13,7 +13,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
 #include "support/QtCelletekst.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "datamodel/GridTabel.h"
+#include "celler/GridTabel.h"
 
 namespace {
 

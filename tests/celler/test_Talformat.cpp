@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "datamodel/Talformat.h"
+#include "celler/Talformat.h"
 
 namespace {
 

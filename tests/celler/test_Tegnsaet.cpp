@@ -1,4 +1,4 @@
-#include "datamodel/Tegnsaet.h"
+#include "celler/Tegnsaet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "datamodel/Talformat.h"
-#include "datamodel/Variant.h"
+#include "celler/Talformat.h"
+#include "celler/Variant.h"
 
 namespace {
 

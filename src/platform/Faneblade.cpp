@@ -1,0 +1,55 @@
+#include "Faneblade.h"
+
+#include "platform/Kaldtekst.h"
+
+namespace {
+const std::string tom;
+}
+
+Faneblade::Faneblade(int antal) : faner_(static_cast<std::size_t>(antal < 0 ? 0 : antal)) {}
+
+const std::string& Faneblade::caption(int fane) const {
+    return gyldig(fane) ? faner_[static_cast<std::size_t>(fane)].caption : tom;
+}
+
+void Faneblade::setCaption(int fane, std::string caption) {
+    if (!gyldig(fane)) return;
+    kald("setCaption(" + std::to_string(fane) + ", " + citat(caption) + ")");
+    faner_[static_cast<std::size_t>(fane)].caption = std::move(caption);
+    if (visning_) visning_->aendret();
+}
+
+bool Faneblade::visible(int fane) const {
+    return gyldig(fane) && faner_[static_cast<std::size_t>(fane)].visible;
+}
+
+void Faneblade::setVisible(int fane, bool v) {
+    if (!gyldig(fane)) return;
+    kald("setVisible(" + std::to_string(fane) + ", " + boolTekst(v) + ")");
+    faner_[static_cast<std::size_t>(fane)].visible = v;
+    if (visning_) visning_->aendret();
+}
+
+bool Faneblade::setCurrent(int fane) {
+    kald("setCurrent(" + std::to_string(fane) + ")");
+    return skift(fane);
+}
+
+bool Faneblade::skift(int fane) {
+    if (!visible(fane) || fane == current_) return false;
+    const int forrige = current_;
+    current_ = fane;
+    if (visning_) visning_->aendret();
+    if (onClick) onClick(forrige);
+    return true;
+}
+
+void Faneblade::restoreDesign() {
+    for (auto& f : faner_) f.visible = true;
+    current_ = 0;
+    if (visning_) visning_->aendret();
+}
+
+void Faneblade::kald(const std::string& k) {
+    if (visning_) visning_->programKald(k);
+}

@@ -88,16 +88,23 @@ std::string Talformat::formater(double v) const {
     if (std::isinf(v)) return v < 0 ? "-Inf" : "Inf";
     if (v == 0) return "0";
 
-    // The shortest digits that read back as the same double: at most 15 wherever
-    // 15 significant digits are enough, 16 or 17 only where they are not.
+    // The largest doubles would round up past the largest one, to a text that
+    // reads back as nothing: they are written one step below instead, so a saved
+    // file always loads.
+    constexpr double stoersteTekst = 1.79769313486231e308;
+    if (std::fabs(v) > stoersteTekst) v = std::copysign(stoersteTekst, v);
+
+    // Fifteen significant digits, rounded to nearest. to_chars, unlike printf,
+    // never looks at the process locale.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-    const std::string sci(buf, res.ptr);  // e.g. "-1.2345e+03"
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    const std::string sci(buf, res.ptr);  // e.g. "-1.23450000000000e+03"
     const std::size_t ePos = sci.find('e');
     const bool negativ = sci[0] == '-';
     std::string cifre;
     for (std::size_t i = negativ ? 1 : 0; i < ePos; ++i)
         if (sci[i] != '.') cifre += sci[i];
+    while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
     int eksponent = 0;
     {
         const char* p = sci.data() + ePos + 1;
@@ -106,8 +113,8 @@ std::string Talformat::formater(double v) const {
     }
 
     std::string ud = negativ ? "-" : "";
-    const double a = std::fabs(v);
-    if (a < 1e-4 || a >= 1e15) {
+    // The exponent of the rounded value decides, so 999999999999999,9 becomes 1E+15.
+    if (eksponent < -4 || eksponent >= 15) {
         ud += cifre[0];
         if (cifre.size() > 1) {
             ud += decimal_;

@@ -21,9 +21,11 @@ public:
     char decimaltegn() const { return decimal_; }
     char tusindtegn() const { return tusind_; }
 
-    // A double as text: up to 15 significant digits when that reads back as the
-    // same double, otherwise the shortest form that does; exponent form below 1E-04
-    // and from 1E+15 ("1E-05", "1,5E+15"). No grouping.
+    // A double as text in its general form: at most 15 significant digits, rounded
+    // to nearest, trailing zeros dropped; the exponent form when the rounded value
+    // is below 1E-04 or from 1E+15 ("1E-05", "1,5E+15"). No grouping; -0 gives "0".
+    // Fifteen digits do not always read back as the same double, but the text they
+    // read back as is written again as the same text.
     std::string formater(double v) const;
     std::string formater(long long v) const;
 

@@ -134,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Log10Besked{-0.5, false, "Log10(-0.5) kan ikke beregnes"},
                       Log10Besked{heltal(-3), true, "Log10(-3) kan ikke beregnes"},
                       Log10Besked{-1e-5, true, "Log10(-1E-05) kan ikke beregnes"},
+                      Log10Besked{-0.14196582253175072, true, "Log10(-0,141965822531751) kan ikke beregnes"},
                       Log10Besked{Variant(), true, "Log10() kan ikke beregnes"},
                       Log10Besked{Variant::null(), true, "Log10() kan ikke beregnes"},
                       Log10Besked{"N/A", true, "Log10(N/A) kan ikke beregnes"}));

@@ -290,6 +290,35 @@ TEST_F(HentSkrivFil, KendtLilleFilByteForByte) {
     EXPECT_TRUE(b.vist.empty());
 }
 
+// Values that need sixteen or seventeen digits to read back exactly are saved with
+// fifteen, and the file they read back as saves to the same bytes.
+TEST_F(HentSkrivFil, FemtenCifreOgSammeBytesVedNaesteGemning) {
+    TalformatScope dansk(Talformat::dansk());
+    Tabeller& t = tabeller();
+    t.AnalyseData.saet(1, 2, 0.1 + 0.2);
+    t.AnalyseData.saet(2, 2, 718.7 - 547.1);
+    t.AnalyseData.saet(3, 2, 1.0 / 3.0);
+    t.AnalyseData.saet(4, 2, 9007199254740993.0);
+    t.KvalitetskontrolData.saet(1, 2, -0.14196582253175072);
+    t.KvalitetskontrolData.saet(2, 2, 5e-324);
+    ASSERT_TRUE(SkrivFil(dir / "a.akv"));
+    const std::string a = LaesBytes(dir / "a.akv");
+    const auto felter = DelVedSemikolon(a.substr(0, a.size() - 2));
+    ASSERT_EQ(felter.size(), 326u);
+    EXPECT_EQ(felter[20], "0,3");
+    EXPECT_EQ(felter[21], "171,6");
+    EXPECT_EQ(felter[22], "0,333333333333333");
+    EXPECT_EQ(felter[23], "9,00719925474099E+15");
+    EXPECT_EQ(felter[146], "-0,141965822531751");
+    EXPECT_EQ(felter[147], "4,94065645841247E-324");
+
+    RecordingBeskeder b;
+    ASSERT_TRUE(HentFil(dir / "a.akv"));
+    ASSERT_TRUE(SkrivFil(dir / "b.akv"));
+    EXPECT_EQ(LaesBytes(dir / "b.akv"), a);
+    EXPECT_TRUE(b.vist.empty());
+}
+
 TEST_F(HentSkrivFil, TegnSomTegnsaettetIkkeHarOgLinjeskift) {
     Tabeller& t = tabeller();
     t.LokalitetData.saet(5, 1, "linje 1\r\nlinje 2");

@@ -204,16 +204,25 @@ bool TextFileOut::open(const std::string& path) {
     failed_ = false;
     if (path.empty()) return fail(RunError::PathFileAccess);
     target_ = followLinks(path);
-    std::string folder = folderOf(target_);
+    const std::string folder = folderOf(target_);
     if (!isFolder(folder)) return fail(RunError::PathNotFound);
+    // Everything below works by name inside the opened folder, so a target whose
+    // path is as long as the system allows can be saved beside a longer-named
+    // temporary file. O_PATH serves a folder that may be searched but not read.
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0 && errno == EACCES) dir = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return fail(openError(errno == ENOENT ? ENOTDIR : errno, target_));
+    dir_ = dir;
+    const std::size_t slash = target_.find_last_of('/');
+    name_ = slash == std::string::npos ? target_ : target_.substr(slash + 1);
 
     struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0) {
+    if (::fstatat(dir_, name_.c_str(), &st, 0) == 0) {
         if (!S_ISREG(st.st_mode)) return fail(RunError::PathFileAccess);
         // A rename needs no right to write the old file, so ask for it here: a
         // read-only data file is not silently replaced. The mode bits also count,
         // as the super-user may write anything.
-        if (::access(target_.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)
+        if (::faccessat(dir_, name_.c_str(), W_OK, 0) != 0 || (st.st_mode & 0222) == 0)
             return fail(RunError::PermissionDenied);
         mode_ = st.st_mode & 07777;
     } else if (errno == ENOENT) {
@@ -222,14 +231,20 @@ bool TextFileOut::open(const std::string& path) {
         return fail(openError(errno, target_));
     }
 
-    const std::size_t slash = target_.find_last_of('/');
-    std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
-    // "." and ".XXXXXX" must still fit in a file name of at most 255 bytes.
-    if (name.size() > 200) name.resize(200);
-    temp_ = (folder == "/" ? std::string("/") : folder + "/") + "." + name + ".XXXXXX";
-    int fd = ::mkostemp(temp_.data(), O_CLOEXEC);
+    // One temporary name per target, so a save cut short by a crash leaves at most
+    // one file behind, which the next save removes. "." and ".tmp" must still fit
+    // in a file name of at most 255 bytes.
+    temp_ = "." + name_.substr(0, 250) + ".tmp";
+    if (::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT && errno != EISDIR)
+        return fail(openError(errno, target_));
+    // A link planted at the name in the meantime is never followed, and O_EXCL
+    // refuses anything found there.
+    int fd;
+    do {
+        fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        int err = errno;
+        const int err = errno;
         temp_.clear();
         return fail(openError(err == ENOENT ? ENOTDIR : err, target_));
     }
@@ -257,7 +272,10 @@ bool TextFileOut::writeLine(std::string_view line) {
 }
 
 bool TextFileOut::close() {
-    if (fd_ < 0) return !failed_;
+    if (fd_ < 0) {
+        discard();
+        return !failed_;
+    }
     if (failed_) {
         discard();
         return false;
@@ -265,28 +283,40 @@ bool TextFileOut::close() {
     bool ok = true;
     if (::fchmod(fd_, static_cast<mode_t>(mode_)) != 0) ok = fail(RunError::PermissionDenied);
     if (ok && ::fsync(fd_) != 0) ok = fail(writeError(errno));
+    // Another save of the same file may have removed ours and made its own under
+    // the name: then the name is not ours to rename.
+    struct stat eget {}, navn {};
+    if (ok && (::fstat(fd_, &eget) != 0 ||
+               ::fstatat(dir_, temp_.c_str(), &navn, AT_SYMLINK_NOFOLLOW) != 0 ||
+               eget.st_dev != navn.st_dev || eget.st_ino != navn.st_ino)) {
+        ok = fail(RunError::PathFileAccess);
+        temp_.clear();  // and not ours to remove
+    }
     int closed = ::close(fd_);
     fd_ = -1;
     if (ok && closed != 0) ok = fail(writeError(errno));
-    if (ok && ::rename(temp_.c_str(), target_.c_str()) != 0) ok = fail(openError(errno, target_));
+    if (ok && ::renameat(dir_, temp_.c_str(), dir_, name_.c_str()) != 0) ok = fail(openError(errno, target_));
     if (!ok) {
-        ::unlink(temp_.c_str());
-        temp_.clear();
+        discard();
         return false;
     }
     temp_.clear();
-    // The rename itself lasts only once the folder is on disk too.
-    int dir = ::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The rename itself lasts only once the folder is on disk too; a folder opened
+    // for search only is reopened for that.
+    int dir = ::openat(dir_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
+    discard();
     return true;
 }
 
 void TextFileOut::discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!temp_.empty() && dir_ >= 0) ::unlinkat(dir_, temp_.c_str(), 0);
     temp_.clear();
+    if (dir_ >= 0) ::close(dir_);
+    dir_ = -1;
 }

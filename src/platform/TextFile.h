@@ -61,8 +61,10 @@ private:
 // Writes a file line by line, safely: the lines go to a temporary file beside the
 // target, and only close() puts it in the target's place (flushed to disk, then
 // renamed over it). Until then, and whenever anything fails, the old file stays as
-// it was and the temporary file is removed. A target that is a link is followed, so
-// the file it points to is replaced and the link kept.
+// it was and the temporary file is removed. The temporary file has one hidden name
+// derived from the target's (".name.tmp"), so a save cut short by a crash leaves
+// one such file, which the next save of the target replaces. A target that is a
+// link is followed, so the file it points to is replaced and the link kept.
 class TextFileOut {
 public:
     TextFileOut() = default;
@@ -86,9 +88,11 @@ private:
     bool fail(RunError e);
 
     int fd_ = -1;
+    int dir_ = -1;         // the target's folder; the files are named inside it
     RunError error_ = RunError::None;
     bool failed_ = false;
     std::string target_;
-    std::string temp_;
+    std::string name_;     // the target's name in its folder
+    std::string temp_;     // the temporary file's name in the folder, while it is ours
     unsigned mode_ = 0;  // permissions the new file gets
 };

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -251,4 +253,69 @@ TEST(TextFileOut, LongestFileNameCanBeSaved) {
         fs::remove(dir / name);
     }
     EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(TextFileOut, KilledSavesLeaveOneTemporaryFileTheNextSaveRemoves) {
+    TempDir dir;
+    SkrivBytes(dir / "f.akv", "old");
+    for (int kill = 0; kill < 3; ++kill) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // Killed between writing and renaming: no destructor, no clean-up.
+            TextFileOut f;
+            if (f.open(dir / "f.akv") && f.writeLine("half")) ::raise(SIGKILL);
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        auto entries = dir.entries();
+        std::sort(entries.begin(), entries.end());
+        EXPECT_EQ(entries, (std::vector<std::string>{".f.akv.tmp", "f.akv"}));
+        EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
+    }
+    // A link planted at the temporary name is removed, never written through.
+    SkrivBytes(dir / "victim", "victim");
+    fs::remove(dir / ".f.akv.tmp");
+    fs::create_symlink("victim", dir / ".f.akv.tmp");
+    TextFileOut f;
+    ASSERT_TRUE(f.open(dir / "f.akv") && f.writeLine("new") && f.close());
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "new\r\n");
+    EXPECT_EQ(LaesBytes(dir / "victim"), "victim");
+    fs::remove(dir / "victim");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
+}
+
+TEST(TextFileOut, LongestPathCanBeSaved) {
+    // The temporary file's path is longer than the target's; a path as long as
+    // the system allows (4095 bytes) must save all the same.
+    TempDir dir;
+    std::string folder = dir.path();
+    while (4095 - folder.size() - 1 > 250) {  // what is left for the file's name
+        folder += "/" + std::string(200, 'm');
+        ASSERT_TRUE(fs::create_directory(folder));
+    }
+    const std::string target = folder + "/" + std::string(4095 - folder.size() - 1, 'f');
+    ASSERT_EQ(target.size(), 4095u);
+    for (const char* text : {"new", "newer"}) {  // created, then replaced
+        TextFileOut f;
+        ASSERT_TRUE(f.open(target) && f.writeLine(text) && f.close()) << errorDescription(f.error());
+        EXPECT_EQ(readAll(target), std::vector<std::string>{text});
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+}
+
+TEST(TextFileOut, TwoSavesOfOneFileAtOnceNeverRenameTheOthersFile) {
+    TempDir dir;
+    SkrivBytes(dir / "f.akv", "old");
+    TextFileOut first, second;
+    ASSERT_TRUE(first.open(dir / "f.akv") && first.writeLine("first"));
+    ASSERT_TRUE(second.open(dir / "f.akv") && second.writeLine("second"));  // takes the name over
+    EXPECT_FALSE(first.close());
+    EXPECT_EQ(first.error(), RunError::PathFileAccess);
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
+    EXPECT_TRUE(second.close());
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "second\r\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }

@@ -338,26 +338,14 @@ TEST_F(NavigationTest, GeokemiskModelleringSkifterOgsaaNaarKoerslenFejler) {
     EXPECT_TRUE(koersler().empty());
 }
 
-TEST_F(NavigationTest, StandardmodelstofFoerFoersteModellering) {
-    ASSERT_NO_FATAL_FAILURE(gaaTil("Kvalitetskontrol"));
-    ASSERT_TRUE(tilstand().ModelstofNavn.isEmpty());
-    ASSERT_TRUE(nav->klik(Geo));
-    EXPECT_EQ(tilstand().ModelstofNavn, Variant("Acetone"));
-    EXPECT_TRUE(nav->vist.empty());
-}
-
 // ---- The tab rule of mode "Kvalitetskontrol".
 
-TEST_F(NavigationTest, Fane0Til2UdenAfventendeRedigeringKoererIntet) {
+TEST_F(NavigationTest, Fane0Til2KoererKvalitetskontrolKunVedAfventendeRedigering) {
     ASSERT_NO_FATAL_FAILURE(gaaTil("Kvalitetskontrol"));
     ASSERT_TRUE(nav->vaelgFane(0));
     nav->glem();
     ASSERT_TRUE(nav->vaelgFane(2));
     EXPECT_EQ(nav->log, Tekster{"SSTab1_Click(0) i Kvalitetskontrol"});
-}
-
-TEST_F(NavigationTest, Fane0Til2MedAfventendeRedigeringKoererKvalitetskontrol) {
-    ASSERT_NO_FATAL_FAILURE(gaaTil("Kvalitetskontrol"));
     ASSERT_TRUE(nav->vaelgFane(0));
     // Open edits in two grids, neither of them the borehole grid: both are committed.
     ASSERT_TRUE(RecordingNavigation::skriv("TDBGrid1", 1, 2, Tal(7.4)));

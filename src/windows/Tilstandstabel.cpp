@@ -11,6 +11,9 @@ namespace {
 
 std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
+// BotKey(0) runs the model with forced calcite equilibrium, BotKey(1) without.
+int Modelleringsknap() { return tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1; }
+
 const Tilstandsraekke& TilstandsRaekke(const std::string& noegle) {
     for (const auto& r : Tilstandstabel())
         if (r.noegle == noegle) return r;
@@ -72,7 +75,7 @@ void VisNavKeys(int n) {
 }
 
 void MarkerModelleringsknap() {
-    inddataKontroller().BotKey[tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1].setDefault(true);
+    inddataKontroller().BotKey[idx(Modelleringsknap())].setDefault(true);
 }
 
 void SkiftTilstand(const std::string& mode, bool resetTabs) {
@@ -84,9 +87,7 @@ void SkiftTilstand(const std::string& mode, bool resetTabs) {
     k.BotKey[0].setDefault(false);
 
     k.frmInddata.setCaption(VinduesCaptionStart + r.captionDel);
-    const int standard = r.standard == Standardknap::EfterKalkligevaegt
-                             ? (tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1)
-                             : -1;
+    const int standard = r.standard == Standardknap::EfterKalkligevaegt ? Modelleringsknap() : -1;
     for (std::size_t i = 0; i < r.botKeys.size(); ++i) {
         k.BotKey[i].setCaption(tekster[idx(r.botKeys[i])]);
         if (static_cast<int>(i) == standard) k.BotKey[i].setDefault(true);

@@ -1,15 +1,13 @@
 #include "frmInddata.h"
 
+#include <cstddef>
+
 #include "datamodel/DivGrids.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
+#include "windows/Navigation.h"
 #include "windows/Vinduestilstand.h"
-
-Vinduestilstand& vinduer() {
-    static Vinduestilstand v;
-    return v;
-}
 
 void frmInddata_Load() {
     inddataGrids().restoreDesign();
@@ -20,7 +18,23 @@ void frmInddata_Load() {
     InitierGrids();
 }
 
-void SkiftTilstand(const std::string& mode, bool /*resetTabs*/) {
-    // The mode table comes with the modes and navigation.
-    vinduer().TilstandsNoegle = mode;
+void frmInddata_BotKey_Click(int Index) { UdfoerBotKey(Index); }
+
+void frmInddata_NavKey_Click(int Index) { UdfoerNavKey(Index); }
+
+void frmInddata_SSTab1_Click(int PreviousTab) {
+    const std::string& mode = vinduer().TilstandsNoegle;
+    if (mode == "Kvalitetskontrol")
+        KvalitetskontrolFaneregel(PreviousTab);
+    else if (mode == "AkvModelling")
+        ModelleringFaneregel(PreviousTab);
+}
+
+void ForbindNavigation() {
+    InddataKontroller& k = inddataKontroller();
+    for (std::size_t i = 0; i < k.BotKey.size(); ++i)
+        k.BotKey[i].onClick = [i] { frmInddata_BotKey_Click(static_cast<int>(i)); };
+    for (std::size_t i = 0; i < k.NavKey.size(); ++i)
+        k.NavKey[i].onClick = [i] { frmInddata_NavKey_Click(static_cast<int>(i)); };
+    k.SSTab1.onClick = frmInddata_SSTab1_Click;
 }

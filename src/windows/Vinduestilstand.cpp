@@ -1,0 +1,6 @@
+#include "Vinduestilstand.h"
+
+Vinduestilstand& vinduer() {
+    static Vinduestilstand v;
+    return v;
+}

@@ -1,5 +1,6 @@
 #include "frmInddata.h"
 
+#include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
@@ -18,6 +19,8 @@ void frmInddata_Load() {
     vinduer().TilladLuk = false;
     SkiftTilstand("OpenNoCalculations", true);
     InitierGrids();
+    // A new start asks for a quality control first; nothing before it is pending.
+    SaetInddataAendret(false);
 }
 
 void SkiftTilstand(const std::string& mode, bool /*resetTabs*/) {

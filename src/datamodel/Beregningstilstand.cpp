@@ -74,3 +74,7 @@ void OpretDataStrukturer() {
 void SaetProcesdataAendret(bool aendret) { tilstand().ProcesdataAendret = aendret ? Sand : Falsk; }
 
 bool HentProcesdataAendret() { return tilstand().ProcesdataAendret != Falsk; }
+
+void SaetInddataAendret(bool aendret) { tilstand().InddataAendret = aendret ? Sand : Falsk; }
+
+bool HentInddataAendret() { return tilstand().InddataAendret != Falsk; }

@@ -138,6 +138,9 @@ struct Beregningstilstand {
     Variant BrugerKulstofIndhold;
     std::int16_t TvungenKalkligevaegt = Falsk;
     std::int16_t ProcesdataAendret = Falsk;
+    // An input value accepted since the last accepted quality control: its results
+    // (and the groundwater type and adjusted pH drawn from them) are stale.
+    std::int16_t InddataAendret = Falsk;
 
     // Path of the current data file; lives here but is no part of the calculation
     // state, so OpretDataStrukturer leaves it alone.
@@ -167,3 +170,9 @@ void OpretDataStrukturer();
 // an accepted process edit or a new model substance, cleared by a successful model run.
 void SaetProcesdataAendret(bool aendret);
 bool HentProcesdataAendret();
+
+// Input accepted since the last accepted quality control: set by the work window's
+// input grids on an accepted value, cleared by an accepted quality-control run and
+// by the load of the work window.
+void SaetInddataAendret(bool aendret);
+bool HentInddataAendret();

@@ -198,6 +198,8 @@ bool BeregnKvalitetskontrol(std::string& besked) {
 
     BeregnNedbrydningsmodel();
     VisGrundvandstype();
+    // The results now stand for the tables as they are.
+    SaetInddataAendret(false);
     return true;
 }
 

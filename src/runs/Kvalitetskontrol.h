@@ -16,7 +16,8 @@ bool KontrollerBeregningsInddata(std::string& besked);
 bool LaesTalHvisUdfyldt(double& maal, const Variant& celle);
 
 // The whole quality-control run, ending with the first-order run and the
-// groundwater-type view. False with the refusal in besked; shows no message itself.
+// groundwater-type view; an accepted run clears the flag of changed input
+// (SaetInddataAendret). False with the refusal in besked; shows no message itself.
 bool BeregnKvalitetskontrol(std::string& besked);
 
 // Copies the pH at calcite equilibrium of the last quality-control run into the

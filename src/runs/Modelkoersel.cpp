@@ -13,6 +13,45 @@
 
 namespace {
 
+// The "Nyt forslag" cells of the two process grids and the proposal cells of the
+// state behind them: IonbytningData row r is ProcesTabel row r + 2, RedoxData row r
+// RedoxTabel row r.
+constexpr int ForslagSoejle = 3;
+constexpr int AntalIonbytning = 4;
+constexpr int AntalRedox = 11;
+
+struct Forslag {
+    Variant ionbytning[AntalIonbytning + 1];
+    Variant redox[AntalRedox + 1];
+};
+
+Forslag ForslagITilstanden(const Beregningstilstand& t) {
+    Forslag f;
+    for (int r = 1; r <= AntalIonbytning; ++r) f.ionbytning[r] = t.ProcesTabel(r + 2, 2);
+    for (int r = 1; r <= AntalRedox; ++r) f.redox[r] = t.RedoxTabel(r, 2);
+    return f;
+}
+
+// A failed run may have withdrawn proposals whose analyses are missing; their cells
+// would go on showing a proposal the next run no longer uses. Only those cells are
+// blanked, as an emptied proposal cell is.
+void BlankTrukneForslag(const Forslag& foer, const Forslag& efter) {
+    Tabeller& tab = tabeller();
+    InddataGrids& grids = inddataGrids();
+    const auto blank = [](GridTabel& tabel, const Variant* f, const Variant* e, int antal, Grid& grid) {
+        bool blanket = false;
+        for (int r = 1; r <= antal; ++r) {
+            if (!f[r].isEmpty() && e[r].isEmpty()) {
+                tabel.saet(r, ForslagSoejle, Variant(""));
+                blanket = true;
+            }
+        }
+        if (blanket) grid.refresh();
+    };
+    blank(tab.IonbytningData, foer.ionbytning, efter.ionbytning, AntalIonbytning, grids.TDBGrid(15));
+    blank(tab.RedoxData, foer.redox, efter.redox, AntalRedox, grids.TDBGrid(16));
+}
+
 void Modeller(bool tvungen) {
     Beregningstilstand& t = tilstand();
     Tabeller& tab = tabeller();
@@ -27,10 +66,12 @@ void Modeller(bool tvungen) {
     if (ErAndet(stof)) HentBrugerensKulstofvaerdier();
     if (ErUdfyldt(stof)) t.ModelstofNavn = stof;
 
+    const Forslag forslag = ForslagITilstanden(t);
     const std::string besked = GeokemiskModellering();
     if (!besked.empty()) {
         visBesked(besked, BeskedIkon::Kritisk);
         t.TvungenKalkligevaegt = foer;
+        BlankTrukneForslag(forslag, ForslagITilstanden(t));
         return;
     }
 

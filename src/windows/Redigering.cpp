@@ -1,5 +1,6 @@
 #include "Redigering.h"
 
+#include "datamodel/Beregningstilstand.h"
 #include "platform/InddataGrids.h"
 
 const std::vector<std::string>& InddataGridNavne() {
@@ -18,7 +19,7 @@ const std::vector<std::string>& RedigerbareGridNavne() {
 }
 
 bool InddataGridsAendret() {
-    bool aendret = false;
+    bool aendret = HentInddataAendret();
     for (const auto& navn : InddataGridNavne())
         if (inddataGrids().grid(navn).dataChanged()) aendret = true;
     return aendret;

@@ -9,8 +9,10 @@ const std::vector<std::string>& InddataGridNavne();
 // The five input grids and the three editable process grids TDBGrid11, TDBGrid15, TDBGrid16.
 const std::vector<std::string>& RedigerbareGridNavne();
 
-// True when one of the five input grids holds an open, changed edit. Every grid is
-// asked, also after one has answered true.
+// True when one of the five input grids holds an open, changed edit, or an input
+// value was accepted since the last accepted quality control (HentInddataAendret):
+// either way the quality-control results no longer stand for the input. Every grid
+// is asked, also after one has answered true.
 bool InddataGridsAendret();
 
 // Ends the edit in progress of each grid in the order given, each through its own

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "datamodel/Beregningstilstand.h"
 #include "datamodel/DivGrids.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
@@ -16,6 +17,8 @@ void frmInddata_Load() {
     vinduer().TilladLuk = false;
     SkiftTilstand("OpenNoCalculations", true);
     InitierGrids();
+    // A new start asks for a quality control first; nothing before it is pending.
+    SaetInddataAendret(false);
 }
 
 void frmInddata_BotKey_Click(int Index) { UdfoerBotKey(Index); }

@@ -1,7 +1,8 @@
 // A whole site end to end, in a Danish and an English locale: typed through the
-// recording grids with the cell checks, quality control, the downstream run, the
-// substance choice ("Andet" refused, then completed), both model runs, save, clear,
-// load and rerun. Every stored cell comes back and the reruns give the same tables.
+// recording grids with the work window's handlers, quality control, the downstream
+// run, the substance choice ("Andet" refused, then completed), both model runs,
+// save, clear, load and rerun. Every stored cell comes back and the reruns give
+// the same tables.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -24,54 +25,14 @@
 #include "support/RecordingChart.h"
 #include "support/RecordingGrid.h"
 #include "support/TempDir.h"
+#include "windows/Gridhandlere.h"
 
 namespace {
-
-// The work window's handlers of the grids this site touches, in their simplest
-// form: check, then let the grid store; the process grids also feed the state.
-void KoblHandlere() {
-    InddataGrids& g = inddataGrids();
-    auto tab0 = [&g](int nummer, bool (*kontrol)(const Variant&, int, bool), bool efterSoejle) {
-        Grid& grid = g.TDBGrid(nummer);
-        grid.beforeColUpdate = [&grid, kontrol, efterSoejle](int col, Variant&, bool& cancel) {
-            const Variant v = grid.columnValue(col);
-            cancel = !kontrol(v, efterSoejle ? col : grid.currentTableRow(), true);
-        };
-    };
-    tab0(4, KontrolLokalitet, false);
-    tab0(22, KontrolBoring, false);
-    tab0(1, KontrolAnalyse, false);
-    tab0(6, KontrolAfstand, true);
-    tab0(2, KontrolKomponent, true);
-
-    Grid& kulstof = g.TDBGrid(11);
-    kulstof.beforeColUpdate = [&kulstof](int col, Variant&, bool& cancel) {
-        std::string besked;
-        cancel = !KontrolKulstof(kulstof.columnValue(col), kulstof.currentTableRow(), besked);
-        if (cancel) visBesked(besked, BeskedIkon::Udraab, BeskedKnapper::OK, "Inddatakontrol");
-        else SaetProcesdataAendret(true);
-    };
-    Grid& stof = g.TDBGrid(10);
-    stof.comboSelect = [&stof](int col) {
-        tabeller().ModelstofData.saet(stof.currentTableRow(), col, stof.columnValue(col));
-        VaelgModelstof();
-        SaetProcesdataAendret(true);
-    };
-    Grid& placering = g.TDBGrid(7);
-    placering.comboSelect = [&placering](int col) {
-        if (col != 1 && col != 2) return;
-        const auto n = static_cast<std::int16_t>(TalEllerNul(placering.columnValue(col)));
-        tabeller().PlaceringData.saet(placering.currentTableRow(), col, Variant(static_cast<int>(n)));
-        (col == 1 ? tilstand().FraPosition : tilstand().TilPosition) = n;
-        BeregnNedstroemVandkvalitet();
-    };
-}
 
 void NytVindue() {
     inddataGrids().restoreDesign();
     inddataCharts().restoreDesign();
     InitierGrids();
-    KoblHandlere();
 }
 
 // Four boreholes: upstream, hotspot and two downstream, in the locale's own format.
@@ -90,6 +51,8 @@ std::string Tal(double v) { return Talformat::aktuel().formater(v); }
 
 class LokalitetTest : public ::testing::TestWithParam<char> {
 protected:
+    static void SetUpTestSuite() { ForbindGridHandlere(); }
+
     void SetUp() override {
         format = std::make_unique<TalformatScope>(GetParam() == ',' ? Talformat::dansk() : Talformat::engelsk());
         NulstilAlleData();
@@ -101,12 +64,6 @@ protected:
         tuc->placer(120, 9000, 6000);
         alk->placer(120, 9000, 6000);
         sti = dir / "lokalitet.akv";
-    }
-    void TearDown() override {
-        for (int n : {1, 2, 4, 6, 7, 10, 11, 22}) {
-            inddataGrids().TDBGrid(n).beforeColUpdate = nullptr;
-            inddataGrids().TDBGrid(n).comboSelect = nullptr;
-        }
     }
 
     RecordingGrid& grid(int n) { return (*grids)("TDBGrid" + std::to_string(n)); }

@@ -215,6 +215,53 @@ TEST_F(ModelkoerselTest, StandardstoffetFraNedstroemskoerslenModelleres) {
     EXPECT_EQ(tilstand().KulstofIndhold, Variant(62.1));
 }
 
+// A failed run blanks exactly the "Nyt forslag" cells whose proposals the engine
+// withdrew for want of analyses; the redox processes are computed first, so their
+// failure leaves the other proposals alone.
+struct TruknetForslag {
+    const char* navn;
+    int analyt;  // AnalyseData row emptied downstream
+    std::vector<int> blanke15, blanke16;
+};
+
+class TruknetForslagTest : public ModelkoerselTest, public ::testing::WithParamInterface<TruknetForslag> {};
+
+TEST_P(TruknetForslagTest, FejletKoerselBlankerDeTrukneForslag) {
+    const TruknetForslag& f = GetParam();
+    stof("Benzen");
+    tabeller().AnalyseData.saet(f.analyt, 3, Variant(""));
+    // Salt (Cl), siderite (Fe), ammonium solution (NH4); oxygen (O2), iron (Fe) reduction.
+    Tabeller& tab = tabeller();
+    for (int r : {1, 3, 4}) {
+        tab.IonbytningData.saet(r, 3, Variant("2"));
+        tilstand().ProcesTabel(r + 2, 2) = Variant("2");
+    }
+    for (int r : {1, 4}) {
+        tab.RedoxData.saet(r, 3, Variant("2"));
+        tilstand().RedoxTabel(r, 2) = Variant("2");
+    }
+    ModellerMedKalkligevaegt();
+    ASSERT_EQ(beskeder.vist.size(), 1u);
+    EXPECT_EQ(beskeder.vist[0].ikon, BeskedIkon::Kritisk);
+
+    const auto blanke = [](const GridTabel& t, std::vector<int> raekker) {
+        std::vector<int> r;
+        for (int i : raekker)
+            if (t.hent(i, 3) == Variant("")) r.push_back(i);
+        return r;
+    };
+    EXPECT_EQ(blanke(tab.IonbytningData, {1, 3, 4}), f.blanke15);
+    EXPECT_EQ(blanke(tab.RedoxData, {1, 4}), f.blanke16);
+    EXPECT_EQ((*grids)("TDBGrid15").antal("refresh"), f.blanke15.empty() ? 0 : 1);
+    EXPECT_EQ((*grids)("TDBGrid16").antal("refresh"), f.blanke16.empty() ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Analyser, TruknetForslagTest,
+                         ::testing::Values(TruknetForslag{"Jern", 8, {}, {4}},
+                                           TruknetForslag{"Ammonium", 7, {4}, {}},
+                                           TruknetForslag{"Klorid", 11, {1}, {}}),
+                         [](const ::testing::TestParamInfo<TruknetForslag>& i) { return std::string(i.param.navn); });
+
 TEST_F(ModelkoerselTest, ProcesdataFlag) {
     SaetProcesdataAendret(true);
     EXPECT_TRUE(HentProcesdataAendret());

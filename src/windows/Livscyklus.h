@@ -29,8 +29,9 @@ void GenopbygInddata();
 // "Afslut" and refuses (false); otherwise the window may go.
 bool frmInddata_Unload();
 // "Afslut": the edits in progress are ended first, so nothing typed is left out of
-// a save; a refused edit keeps the work window with its check's message. Then the
-// work window hides (keeping its state) and the end window shows.
+// a save; a refused edit keeps the work window, with its check's message and the
+// focus in its grid. Then the work window hides (keeping its state) and the end
+// window shows.
 void frmInddata_Afslut_Click();
 
 // Attaches the handlers of the start and end windows and of the work window's

@@ -47,6 +47,7 @@ void GenskabData(const Tabeller& kopi) {
     tabeller() = kopi;
     InddataGrids& grids = inddataGrids();
     for (const auto& [navn, indeks] : grids.navne()) grids.grid(navn, indeks).refresh();
+    // A chart whose table is empty was never drawn: it stays at its design.
     inddataCharts().restoreDesign();
     if (HarIndhold(tabeller().DiagramTUCData)) TegnDiagramTUC();
     if (HarIndhold(tabeller().DiagramAlkalinitetData)) TegnDiagramAlkalinitet();

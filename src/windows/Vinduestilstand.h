@@ -14,7 +14,8 @@ struct Vinduestilstand {
     std::array<std::string, 12> NavTekster;
     // The work window may unload (false: its close box acts as "Afslut").
     bool TilladLuk = false;
-    // The program is ending: windows unload without their own close handling.
+    // Unloading the end window ends the program (false around an internal unload of
+    // the end window and around a save that must not end the program).
     bool AfslutVedLuk = false;
 };
 

@@ -1,0 +1,102 @@
+#include "windows/Livscyklus.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "datamodel/Beregningstilstand.h"
+#include "platform/InddataGrids.h"
+#include "platform/InddataKontroller.h"
+#include "platform/StartSlutKontroller.h"
+#include "windows/Redigering.h"
+#include "windows/Vinduestilstand.h"
+#include "windows/frmInddata.h"
+#include "windows/frmSlut.h"
+#include "windows/frmStart.h"
+
+namespace {
+
+std::vector<FilFilter> DatafilFiltre() {
+    return {{"Akvifer filer (*.akv)", "*.akv"}, {"Alle filer (*)", "*"}};
+}
+
+std::string Valgt(const std::optional<std::string>& navn) { return navn.value_or(""); }
+
+Vindue& frmInddata() { return inddataKontroller().frmInddata; }
+
+}  // namespace
+
+FilDialogValg AabenDatafilValg(const std::string& titel) {
+    return {titel, DatafilFiltre(), "", ""};
+}
+
+FilDialogValg GemDatafilValg(const std::string& titel) {
+    return {titel, DatafilFiltre(), tilstand().FilNavn, "akv"};
+}
+
+std::string VaelgDatafilTilAabning(const std::string& titel) {
+    return Valgt(fildialoger().aaben(AabenDatafilValg(titel)));
+}
+
+std::string VaelgDatafilTilGem(const std::string& titel) {
+    return Valgt(fildialoger().gem(GemDatafilValg(titel)));
+}
+
+void IndlaesOgVisInddata() {
+    frmInddata_Load();
+    VisInddata();
+}
+
+void VisInddata() { frmInddata().show(); }
+
+void GenopbygInddata() {
+    vinduer().TilladLuk = true;
+    if (frmInddata_Unload() && frmInddata().shown()) frmInddata().hide();
+    frmInddata_Load();
+}
+
+bool frmInddata_Unload() {
+    if (vinduer().TilladLuk) return true;
+    frmInddata_Afslut_Click();
+    return false;
+}
+
+void frmInddata_Afslut_Click() {
+    const std::string afvist = AfslutRedigeringer(RedigerbareGridNavne());
+    if (!afvist.empty()) {
+        inddataGrids().grid(afvist).setFocus();
+        return;
+    }
+    frmInddata().hide();
+    frmSlut_Load();
+    slutKontroller().frmSlut.show();
+}
+
+void ForbindLivscyklus() {
+    StartKontroller& s = startKontroller();
+    SlutKontroller& e = slutKontroller();
+    InddataKontroller& w = inddataKontroller();
+    const std::array<std::pair<Knap*, std::function<void()>>, 10> knapper{{
+        {&s.EksisterendeData, frmStart_EksisterendeData_Click},
+        {&s.NyeData, frmStart_NyeData_Click},
+        {&s.FortrydOgAfslut, frmStart_FortrydOgAfslut_Click},
+        {&e.NyeData, frmSlut_NyeData_Click},
+        {&e.SaveContinue, frmSlut_SaveContinue_Click},
+        {&e.EksisterendeData, frmSlut_EksisterendeData_Click},
+        {&e.Fortryd, frmSlut_Fortryd_Click},
+        {&e.AfslutUdenAtGemme, frmSlut_AfslutUdenAtGemme_Click},
+        {&e.GemAlt, [] { frmSlut_GemAlt_Click(); }},
+        {&w.Afslut, frmInddata_Afslut_Click},
+    }};
+    for (const auto& [knap, handler] : knapper) knap->onClick = handler;
+    s.frmStart.onCloseRequest = frmStart_Unload;
+    e.frmSlut.onCloseRequest = frmSlut_Unload;
+    w.frmInddata.onCloseRequest = frmInddata_Unload;
+}
+
+void StartProgram() {
+    frmStart_Load();
+    startKontroller().frmStart.show();
+}

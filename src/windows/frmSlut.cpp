@@ -1,0 +1,133 @@
+#include "windows/frmSlut.h"
+
+#include <string>
+
+#include "datamodel/Beregningstilstand.h"
+#include "datamodel/HentSkrivFil.h"
+#include "datamodel/InputKontroller.h"
+#include "datamodel/Tabeller.h"
+#include "platform/Beskeder.h"
+#include "platform/Chart.h"
+#include "platform/InddataGrids.h"
+#include "platform/ProgramSlut.h"
+#include "platform/StartSlutKontroller.h"
+#include "runs/Diagrammer.h"
+#include "windows/Livscyklus.h"
+#include "windows/Vinduestilstand.h"
+
+namespace {
+
+// The end window's dialogs carry no title of their own: the system's titles show.
+constexpr const char* IngenTitel = "";
+
+Vindue& frmSlut() { return slutKontroller().frmSlut; }
+
+// A save offered before other data replaces the current; true when the action may go
+// on. A cancelled dialog only skips the save; a failed write stops the action, so
+// the unsaved data is not thrown away.
+bool TilbydGem(const std::string& spoergsmaal) {
+    if (visBesked(spoergsmaal, BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data") != BeskedSvar::Ja)
+        return true;
+    vinduer().AfslutVedLuk = false;
+    const GemUdfald udfald = frmSlut_GemAlt_Click();
+    vinduer().AfslutVedLuk = true;
+    return udfald != GemUdfald::Fejlet;
+}
+
+bool HarIndhold(const GridTabel& t) {
+    for (int r = t.foersteRaekke(); r <= t.sidsteRaekke(); ++r)
+        for (int c = t.foersteSoejle(); c <= t.sidsteSoejle(); ++c)
+            if (!t.hent(r, c).isEmpty()) return true;
+    return false;
+}
+
+// The data as it was before a failed read: every table, what the grids show, and the
+// charts as the last model run drew them.
+void GenskabData(const Tabeller& kopi) {
+    tabeller() = kopi;
+    InddataGrids& grids = inddataGrids();
+    for (const auto& [navn, indeks] : grids.navne()) grids.grid(navn, indeks).refresh();
+    // A chart whose table is empty was never drawn: it stays at its design.
+    inddataCharts().restoreDesign();
+    if (HarIndhold(tabeller().DiagramTUCData)) TegnDiagramTUC();
+    if (HarIndhold(tabeller().DiagramAlkalinitetData)) TegnDiagramAlkalinitet();
+}
+
+}  // namespace
+
+void frmSlut_Load() { vinduer().AfslutVedLuk = true; }
+
+bool frmSlut_Unload() {
+    if (vinduer().AfslutVedLuk) AfslutProgrammet();
+    return true;
+}
+
+void UnloadFrmSlut() {
+    vinduer().AfslutVedLuk = false;
+    if (frmSlut_Unload()) frmSlut().hide();
+    vinduer().AfslutVedLuk = true;
+}
+
+GemUdfald frmSlut_GemAlt_Click() {
+    const std::string navn = VaelgDatafilTilGem(IngenTitel);
+    if (navn.empty()) return GemUdfald::Fortrudt;
+    // SkrivFil has reported a failure; the end window stays so the data is not lost.
+    if (!SkrivFil(navn)) return GemUdfald::Fejlet;
+    if (vinduer().AfslutVedLuk) {
+        AfslutProgrammet();
+        return GemUdfald::Gemt;
+    }
+    tilstand().FilNavn = navn;
+    return GemUdfald::Gemt;
+}
+
+void frmSlut_SaveContinue_Click() {
+    // A cancel writes nothing: there is no name the user chose to write to.
+    const std::string navn = VaelgDatafilTilGem(IngenTitel);
+    if (!navn.empty()) {
+        tilstand().FilNavn = navn;
+        SkrivFil(tilstand().FilNavn);
+    }
+    VisInddata();
+    UnloadFrmSlut();
+}
+
+void frmSlut_EksisterendeData_Click() {
+    if (!TilbydGem("Skal data gemmes inden nye data hentes fra disk?")) return;
+    const std::string navn = VaelgDatafilTilAabning(IngenTitel);
+    if (navn.empty()) return;
+    // The reader clears the tables before it reads: keep them, so a file that cannot
+    // be read leaves the site as it was, and FilNavn still names its file.
+    const Tabeller kopi = tabeller();
+    if (!HentFil(navn)) {
+        GenskabData(kopi);
+        return;
+    }
+    GenopbygInddata();
+    if (KontrolAfInputfil(navn)) {
+        tilstand().FilNavn = navn;
+    } else {
+        visBesked("Der er fejl i filens indhold. Akvifer fortætter derfor som var det en ny data.");
+        GenopbygInddata();
+        // Another site's data: a later save must not offer the previous site's file.
+        tilstand().FilNavn = "";
+    }
+    VisInddata();
+    UnloadFrmSlut();
+}
+
+void frmSlut_NyeData_Click() {
+    if (!TilbydGem("Skal data gemmes inden nye data oprettes?")) return;
+    tilstand().FilNavn = "";
+    NulstilAlleData();
+    GenopbygInddata();
+    UnloadFrmSlut();
+    VisInddata();
+}
+
+void frmSlut_Fortryd_Click() {
+    VisInddata();
+    UnloadFrmSlut();
+}
+
+void frmSlut_AfslutUdenAtGemme_Click() { AfslutProgrammet(); }

@@ -9,9 +9,7 @@
 #include "platform/ProgramSlut.h"
 #include "platform/StartSlutKontroller.h"
 #include "windows/Livscyklus.h"
-
-// Fills NavTekster; it lives with the work window's modes.
-void DefinerNavTekster();
+#include "windows/Tilstandstabel.h"
 
 void frmStart_Load() { DefinerNavTekster(); }
 

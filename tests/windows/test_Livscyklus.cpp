@@ -27,10 +27,6 @@
 #include "windows/Livscyklus.h"
 #include "windows/Vinduestilstand.h"
 
-// The captions come with the work window's modes; until they are linked in, the
-// start window's load has nothing to fill.
-__attribute__((weak)) void DefinerNavTekster() {}
-
 namespace {
 
 const std::string GemHent = "besked Skal data gemmes inden nye data hentes fra disk?";

@@ -113,7 +113,7 @@ Tabel Tabel::ny(std::vector<Kolonne> kolonner, const Tabelraekker& krop, Farveko
 double StandardTekstmaal::bredde(std::string_view tekst, double punkter, bool fed) const {
     std::size_t tegn = 0;
     for (std::size_t i = 0; i < tekst.size(); i += tegnlaengde(tekst, i)) ++tegn;
-    return static_cast<double>(tegn) * punkter * 10.0 * (fed ? 1.05 : 1.0);
+    return static_cast<double>(tegn) * punkter * 9.0 * (fed ? 1.05 : 1.0);
 }
 
 double StandardTekstmaal::linjehoejde(double punkter, bool) const { return punkter * 20.0 * 1.15; }
@@ -268,14 +268,15 @@ void Sidelayout::afsnit(const std::string& tekst, double punkter) {
     sc.bredde = bredde;
     sc.punkter = punkter;
     if (!tekst.empty()) sc.linjer = ombryd(tekst, bredde, punkter, false);
+    // Whole twips, so the positions below stay whole.
     const double hoejde = std::min<double>(s_.kropBund - s_.kropTop,
-        std::max<std::size_t>(1, sc.linjer.size()) * maal_->linjehoejde(punkter, false));
+        std::ceil(static_cast<double>(std::max<std::size_t>(1, sc.linjer.size())) * maal_->linjehoejde(punkter, false)));
     if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) {
         beginSide();
         y_ = s_.kropTop;
     }
     sc.y = static_cast<int>(std::lround(y_));
-    sc.hoejde = static_cast<int>(std::ceil(hoejde));
+    sc.hoejde = static_cast<int>(hoejde);
     sc.lodret = Lodretjustering::Top;
     if (!sc.linjer.empty()) sider_.back().celler.push_back(std::move(sc));
     y_ += hoejde;

@@ -79,7 +79,7 @@ public:
     virtual double linjehoejde(double punkter, bool fed) const = 0;                     // twips
 };
 
-// Half an em per character (a serif face's average), 1.15 em per line.
+// 0.45 em per character (a serif face's average), 1.15 em per line.
 class StandardTekstmaal : public Tekstmaal {
 public:
     double bredde(std::string_view tekst, double punkter, bool fed) const override;

@@ -9,6 +9,7 @@
 // programKald, as "startDoc", "setFontSize(20)", "setCurrentY(2300)",
 // "addTable(\"<+3600|<+7000;\", \"\", \"Lokalitet|Grusgrav;\", &H8000000C, 0, false)",
 // "tableCell(Fed, 1, 1, true)", so a test reads back the calls in order.
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,6 +100,9 @@ public:
     void endTable();  // laid out at the vertical position now in force
 
     void paragraph(const std::string& tekst);  // "" an empty line
+
+    // ---- The user's side: the view reports a page the user scrolled to ----
+    void userPreviewPage(int side) { previewPage_ = std::clamp(side, 1, std::max(1, pageCount())); }
 
     // ---- Read back ----
     const std::vector<Side>& sider() const { return layout_.sider(); }

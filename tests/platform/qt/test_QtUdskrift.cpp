@@ -10,6 +10,7 @@
 #include <string>
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPrintPreviewWidget>
 
 #include "celler/Talformat.h"
@@ -75,6 +76,12 @@ TEST_F(QtUdskriftTest, FontenErLiberationSerif) {
     EXPECT_EQ(QFontInfo(DokumentFont(10, false)).family(), QStringLiteral("Liberation Serif"));
     QtTekstmaal maal;
     EXPECT_NEAR(maal.bredde("M", 10, false), 0.889 * 200, 5);  // twips; Times' M is 0.889 em
+    // The quick sum of the letters' advances is the width the text is drawn with.
+    for (const char* t : {"Tetrachlorethylen med nedbrydningsprodukter", "Opstrøm af kilden", "mg HCO3/l", "°C 7,25",
+                          "Ωmega ≥ 2"})
+        for (bool fed : {false, true})
+            EXPECT_NEAR(maal.bredde(t, 10, fed), QFontMetricsF(DokumentFont(10, fed)).horizontalAdvance(QString::fromUtf8(t)), 1)
+                << t;
 }
 
 TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {

@@ -93,16 +93,24 @@ void malSide(QPainter& p, const Side& s, const Sidemaal& m) {
     p.setFont(DokumentFont(Hovedpunkter, true));
     const double lh = metrik(Hovedpunkter, true).lineSpacing();
     const double bredde = m.bredde - 2 * m.venstre;
-    double y = m.hovedTop;
-    for (const QString& linje : tekst(s.hoved).split(QLatin1Char('\n'))) {
-        p.drawText(QRectF(m.venstre, y, bredde, lh), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, linje);
-        y += lh;
+    // A long site name wraps within the page's width rather than running off it.
+    const QRectF hoved(m.venstre, m.hovedTop, bredde, m.kropTop - m.hovedTop);
+    p.drawText(hoved, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tekst(s.hoved));
+
+    // The footer's right part (the page number) keeps its place; the left and centre
+    // parts wrap in the room left beside it, so no part is drawn over another.
+    const QString hoejre = tekst(s.fodHoejre);
+    const double hoejreBredde = std::ceil(metrik(Hovedpunkter, true).horizontalAdvance(hoejre));
+    const double hoejde = m.hoejde - m.fodTop;
+    const auto fl = Qt::AlignTop | Qt::TextWordWrap;
+    p.drawText(QRectF(m.venstre, m.fodTop, bredde, lh), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, hoejre);
+    const double rest = std::max(lh, bredde - hoejreBredde - lh);
+    if (s.fodMidte.empty()) {
+        p.drawText(QRectF(m.venstre, m.fodTop, rest, hoejde), Qt::AlignLeft | fl, tekst(s.fodVenstre));
+    } else {
+        p.drawText(QRectF(m.venstre, m.fodTop, rest / 2 - lh / 2, hoejde), Qt::AlignLeft | fl, tekst(s.fodVenstre));
+        p.drawText(QRectF(m.venstre + rest / 2, m.fodTop, rest / 2, hoejde), Qt::AlignHCenter | fl, tekst(s.fodMidte));
     }
-    const QRectF fod(m.venstre, m.fodTop, bredde, lh);
-    const auto fl = Qt::AlignVCenter | Qt::TextSingleLine;
-    p.drawText(fod, Qt::AlignLeft | fl, tekst(s.fodVenstre));
-    p.drawText(fod, Qt::AlignHCenter | fl, tekst(s.fodMidte));
-    p.drawText(fod, Qt::AlignRight | fl, tekst(s.fodHoejre));
 }
 
 void forbered(QPrinter& printer) {
@@ -230,10 +238,18 @@ void QtUdskrift::dokumentSlut() {
 }
 
 void QtUdskrift::visningAendret() {
-    if (u_.preview()) foelg();
+    if (!u_.preview()) return;
+    // A document built for the printer while the preview was off is shown once it is on.
+    if (udenForVisning_) {
+        udenForVisning_ = false;
+        dokumentSlut();
+        return;
+    }
+    foelg();
 }
 
 void QtUdskrift::udskrivDokument() {
+    udenForVisning_ = true;
     QPrinter printer(QPrinter::HighResolution);
     forbered(printer);
     if (!printer.isValid()) return;  // no printer installed

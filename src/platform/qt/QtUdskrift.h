@@ -60,4 +60,5 @@ private:
     std::unique_ptr<QPrinter> previewPrinter_;
     QPrintPreviewWidget* preview_;
     bool foelger_ = false;
+    bool udenForVisning_ = false;
 };

@@ -1,0 +1,133 @@
+// The print document on Qt: the input-data section written to a PDF and read back
+// with poppler's tools (page count, text, fonts), and the preview following the
+// document's pages.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrintPreviewWidget>
+
+#include "celler/Talformat.h"
+#include "datamodel/Tabeller.h"
+#include "platform/qt/QtUdskrift.h"
+#include "report/Analyseoplysninger.h"
+#include "support/KendtLokalitet.h"
+#include "support/QtTestMiljoe.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string koer(const std::string& kommando) {
+    std::string ud;
+    if (FILE* f = ::popen(kommando.c_str(), "r")) {
+        std::array<char, 4096> buf;
+        while (std::size_t n = std::fread(buf.data(), 1, buf.size(), f)) ud.append(buf.data(), n);
+        ::pclose(f);
+    }
+    return ud;
+}
+
+// The page count that pdfinfo reports, -1 when it reports none.
+int sider(const std::string& info) {
+    const auto i = info.find("Pages:");
+    return i == std::string::npos ? -1 : std::atoi(info.c_str() + i + 6);
+}
+
+bool popplerFindes() { return std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") == 0; }
+
+class QtUdskriftTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KendtLokalitet();
+        vp.pageStarted = [this] { vp.setFontSize(10); };
+        vis = std::make_unique<QtUdskrift>(vp);
+    }
+
+    // The first page group as the report builds it.
+    void byg(const std::string& navn) {
+        vp.setDisplaySetting(0);
+        vp.startDoc();
+        vp.setFontSize(20);
+        vp.setHeader("\n\nAnalyseoplysninger for " + navn);
+        vp.setFooter(navn, "", "Side %d");
+        UdskrivAnalyseoplysninger(vp);
+        vp.endDoc();
+    }
+
+    std::string pdf(const std::string& navn) {
+        const std::string sti = dir / navn;
+        EXPECT_TRUE(SkrivPdf(vp, sti));
+        return sti;
+    }
+
+    TalformatScope dansk{Talformat::dansk()};
+    Udskrift vp;
+    std::unique_ptr<QtUdskrift> vis;
+    TempDir dir;
+};
+
+TEST_F(QtUdskriftTest, FontenErLiberationSerif) {
+    EXPECT_EQ(QFontInfo(DokumentFont(10, false)).family(), QStringLiteral("Liberation Serif"));
+    QtTekstmaal maal;
+    EXPECT_NEAR(maal.bredde("M", 10, false), 0.889 * 200, 5);  // twips; Times' M is 0.889 em
+    // The quick sum of the letters' advances is the width the text is drawn with.
+    for (const char* t : {"Tetrachlorethylen med nedbrydningsprodukter", "Opstrøm af kilden", "mg HCO3/l", "°C 7,25",
+                          "Ωmega ≥ 2"})
+        for (bool fed : {false, true})
+            EXPECT_NEAR(maal.bredde(t, 10, fed), QFontMetricsF(DokumentFont(10, fed)).horizontalAdvance(QString::fromUtf8(t)), 1)
+                << t;
+}
+
+TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
+    if (!popplerFindes()) GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
+    tabeller().KomponentData.saet(2, 0, "Tetrachlorethylen med nedbrydningsprodukter");
+    byg("Grus|grav %d");
+    const std::string sti = pdf("inddata.pdf");
+
+    const std::string info = koer("pdfinfo '" + sti + "'");
+    EXPECT_EQ(sider(info), 1) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    const std::string tekst = koer("pdftotext -layout '" + sti + "' -");
+    for (const char* s : {"Analyseoplysninger for Grus|grav %d", "Side 1", "Analyseoplysninger", "Lokalitet",
+                          "Boringskontrol", "Hydraulisk placering", "Temperatur", "°C", "7,25", "Fosfat -fosfor",
+                          "Forurenings komponenter", "Afstand/opholdstid", "35,5", "0,012", "Tetrachlorethylen"})
+        EXPECT_NE(tekst.find(s), std::string::npos) << s << "\n" << tekst;
+    // The footer keeps the name whole on the left; only the right part gets the number.
+    const auto side = tekst.find("Side 1");
+    ASSERT_NE(side, std::string::npos);
+    const auto linje = tekst.rfind('\n', side) + 1;
+    EXPECT_EQ(tekst.substr(linje, 12), "Grus|grav %d") << tekst.substr(linje, side - linje + 6);
+
+    if (std::system("command -v pdffonts >/dev/null") == 0) {
+        const std::string fonte = koer("pdffonts '" + sti + "'");
+        EXPECT_NE(fonte.find("LiberationSerif"), std::string::npos) << fonte;
+        EXPECT_NE(fonte.find("LiberationSerif-Bold"), std::string::npos) << fonte;
+    }
+}
+
+TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
+    vp.startDoc();
+    UdskrivAnalyseoplysninger(vp);
+    vp.newPage();
+    UdskrivAnalyseoplysninger(vp);
+    vp.endDoc();
+    ASSERT_EQ(vp.pageCount(), 2);
+    EXPECT_EQ(vis->widget()->pageCount(), vp.pageCount());
+    vp.setPreviewPage(2);
+    EXPECT_EQ(vis->widget()->currentPage(), 2);
+    vp.setZoom(150);
+    EXPECT_NEAR(vis->widget()->zoomFactor(), 1.5, 1e-9);
+
+    if (!popplerFindes()) return;
+    const std::string info = koer("pdfinfo '" + pdf("flere.pdf") + "'");
+    EXPECT_EQ(sider(info), 2) << info;
+}
+
+}  // namespace

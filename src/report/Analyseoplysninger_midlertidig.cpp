@@ -1,0 +1,2 @@
+#include "report/Sektioner.h"
+void UdskrivAnalyseoplysninger(Udskrift& vp) { (void)vp; }

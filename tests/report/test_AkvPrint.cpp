@@ -1,6 +1,6 @@
 // The print window on a computed site: the toolbar as designed, the report's calls
 // with header, footer and the four page groups, the page tools with their page text,
-// the zoom, printing whole and by the page, a failing and a cancelled printer, and
+// the zoom, printing whole and by the page, a failing printer, and
 // every opening built afresh.
 #include <gtest/gtest.h>
 
@@ -192,18 +192,6 @@ TEST_F(AkvPrintTest, UdskrivningsfejlMeldesOgForhaandsvisningenBestaar) {
         print->tb().userClick("ID_PAGE");
         EXPECT_EQ(vp->sideudskrifter.back(), (std::pair<int, int>{3, 3}));
     }
-}
-
-TEST_F(AkvPrintTest, FortrudtUdskrivningsdialogUdskriverIntet) {
-    print->Form_Load();
-    vp->glem();
-    vp->udfald = RecordingPrinter::Udfald::Fortrudt;
-    print->tb().userClick("ID_PAGE");
-    print->tb().userClick("ID_PRINT");
-    EXPECT_EQ(vp->dialoger, 1);
-    EXPECT_TRUE(vp->sideudskrifter.empty());
-    EXPECT_EQ(vp->dokumenterUdskrevet, 0);
-    EXPECT_TRUE(beskeder.vist.empty());
 }
 
 // Each opening is a new window: zoom 100 and the tables as they are at that moment.

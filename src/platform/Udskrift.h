@@ -65,6 +65,7 @@ public:
     double zoom() const { return zoom_; }  // percent; -1 while the document goes to the printer
     void setZoom(double procent);
     double zoomStep() const { return zoomStep_; }
+    void setZoomStep(double procent) { zoomStep_ = procent; }  // a setting of the window's design
     bool preview() const { return preview_; }
     void setPreview(bool paa);
     void printPages(bool dialog, int foerste, int sidste);

@@ -1,0 +1,12 @@
+#include "windows/Printmenu.h"
+
+#include "platform/InddataKontroller.h"
+#include "report/AkvPrint.h"
+#include "windows/Redigering.h"
+
+void frmInddata_Printmenu_Click() {
+    if (!AfslutRedigeringer(RedigerbareGridNavne()).empty()) return;
+    VisPrintmenu();
+}
+
+void KoblPrintmenu() { inddataKontroller().Printmenu.onClick = frmInddata_Printmenu_Click; }

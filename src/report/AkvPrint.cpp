@@ -73,18 +73,7 @@ std::string Sidetekst(int side, int antal) {
 
 std::string Sidehovedtekst(const std::string& lokalitet) { return "\n\nAnalyseoplysninger for " + lokalitet; }
 
-std::array<std::string, 3> Sidefoddele(const std::string& lokalitet) {
-    const std::string fod = lokalitet + "||Side %d";
-    std::array<std::string, 3> dele;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const std::size_t slut = fod.find('|', start);
-        dele[i] = fod.substr(start, slut - start);
-        start = slut + 1;  // the text always holds two separators
-    }
-    dele[2] = fod.substr(start);
-    return dele;
-}
+std::array<std::string, 3> Sidefoddele(const std::string& lokalitet) { return {lokalitet, "", "Side %d"}; }
 
 AkvPrint::AkvPrint() {
     w_.vindue.setCaption("Print");

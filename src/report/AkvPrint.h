@@ -19,8 +19,8 @@ inline constexpr double StoersteZoom = 400;
 std::string Sidetekst(int side, int antal);
 // The page header: two line feeds, "Analyseoplysninger for " and the site name.
 std::string Sidehovedtekst(const std::string& lokalitet);
-// The footer text "<site>||Side %d" in its left, centre and right parts; a "|" in the
-// site name moves the rest of the name on, further separators stay in the right part.
+// The footer "<site>||Side %d" in its left, centre and right parts. The parts are
+// handed over apart, so a "|" or "%d" in the site name prints as typed.
 std::array<std::string, 3> Sidefoddele(const std::string& lokalitet);
 
 class AkvPrint {

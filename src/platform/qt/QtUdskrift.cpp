@@ -1,5 +1,7 @@
 #include "platform/qt/QtUdskrift.h"
 
+#include <stdexcept>
+
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -215,9 +217,11 @@ QtUdskrift::~QtUdskrift() {
 
 void QtUdskrift::mal(QPrinter* printer, int foerste, int sidste) {
     QPainter p;
-    if (!p.begin(printer)) return;
+    // A printer or file that cannot be opened or written is the print window's to
+    // report; it must never pass as printed.
+    if (!p.begin(printer)) throw std::runtime_error("printeren kunne ikke åbnes");
     MalSider(p, *printer, u_.sider(), u_.layout().sidemaal(), foerste, sidste);
-    p.end();
+    if (!p.end()) throw std::runtime_error("udskriften kunne ikke afsluttes");
 }
 
 void QtUdskrift::foelg() {
@@ -252,7 +256,12 @@ void QtUdskrift::udskrivDokument() {
     udenForVisning_ = true;
     QPrinter printer(QPrinter::HighResolution);
     forbered(printer);
-    if (!printer.isValid()) return;  // no printer installed
+    if (!printer.isValid()) {
+        // No default printer: the dialog lets the user pick one or print to a PDF file.
+        QPrintDialog d(&printer, preview_);
+        d.setMinMax(1, std::max(1, u_.pageCount()));
+        if (d.exec() != QDialog::Accepted) return;
+    }
     mal(&printer, 1, u_.pageCount());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
+#include "runs/Diagrammer.h"
 #include "windows/Vinduestilstand.h"
 
 Vinduestilstand& vinduer() {
@@ -15,6 +16,7 @@ void frmInddata_Load() {
     inddataGrids().restoreDesign();
     inddataCharts().restoreDesign();
     inddataKontroller().restoreDesign();
+    TilknytDiagramgentegning();
     vinduer().TilladLuk = false;
     SkiftTilstand("OpenNoCalculations", true);
     InitierGrids();

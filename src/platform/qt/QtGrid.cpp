@@ -1,5 +1,7 @@
 #include "platform/qt/QtGrid.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -325,11 +327,28 @@ void QtGrid::anvendLayout() {
     if (auto p = grid_.fontSize()) f.setPointSize(*p);
     view_->setFont(f);
     view_->horizontalHeader()->setFont(f);
+    // Rows as high as the text needs, so a whole table fits its pane; a caption
+    // wider than its column wraps in a header high enough for it.
+    const QFontMetrics maal(f);
+    view_->verticalHeader()->setMinimumSectionSize(maal.height() + 2);
+    view_->verticalHeader()->setDefaultSectionSize(maal.height() + 8);
+    view_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    QFont fed = f;
+    fed.setBold(true);
+    const QFontMetrics overskriftMaal(fed);
+    int linjer = 1;
     for (int i = 0; i < grid_.columnCount() && i < model_->columnCount(); ++i) {
         const GridColumn& c = grid_.column(i);
-        view_->setColumnWidth(i, twipsTilPixels(c.width()));
+        const int bredde = twipsTilPixels(c.width());
+        view_->setColumnWidth(i, bredde);
         view_->setColumnHidden(i, !c.visible());
+        if (c.visible() && !c.caption().empty()) {
+            const QRect r = overskriftMaal.boundingRect(QRect(0, 0, std::max(1, bredde - 6), 1000),
+                                                        Qt::AlignCenter | Qt::TextWordWrap, qs(c.caption()));
+            linjer = std::max(linjer, (r.height() + overskriftMaal.height() - 1) / overskriftMaal.height());
+        }
     }
+    view_->horizontalHeader()->setFixedHeight(linjer * overskriftMaal.height() + 8);
     const bool heleRaekken = grid_.marqueeStyle().value_or(0) == 3 || grid_.rowSelection().value_or(false);
     view_->setSelectionBehavior(heleRaekken ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

@@ -155,15 +155,16 @@ QWidget* QtInddataVindue::byg(const Rude& r, QWidget* parent) {
     auto* s = new QSplitter(r.retning, parent);
     s->setChildrenCollapsible(false);
     s->setHandleWidth(6);
-    // Each pane starts at its table's height and the largest one takes what room
-    // is left, so a one-row table does not stand in a tall empty pane.
+    // Each pane starts at its table's height and the largest one (the lowest of
+    // equals) takes what room is left, so a one-row table does not stand in a tall
+    // empty pane.
     QList<int> stoerrelser;
     int stoerst = 0;
     for (int i = 0; i < static_cast<int>(r.dele.size()); ++i) {
         const Rude& del = r.dele[static_cast<std::size_t>(i)];
         s->addWidget(byg(del, s));
         stoerrelser << (r.retning == Qt::Vertical ? raekker(del) * Raekkehoejde + Omkring : del.bredde);
-        if (raekker(del) > raekker(r.dele[static_cast<std::size_t>(stoerst)])) stoerst = i;
+        if (raekker(del) >= raekker(r.dele[static_cast<std::size_t>(stoerst)])) stoerst = i;
     }
     for (int i = 0; i < s->count(); ++i)
         s->setStretchFactor(i, r.retning == Qt::Horizontal || i == stoerst ? 1 : 0);

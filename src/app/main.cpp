@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "celler/Talformat.h"
+#include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
 #include "platform/Beskeder.h"
 #include "platform/InddataKontroller.h"
@@ -22,7 +23,6 @@ int main(int argc, char** argv) {
     AkvApplikation::setApplicationName(QString::fromUtf8(ProgramNavn));
 
     // Qt's own texts (the file dialogs' buttons and titles) in Danish.
-    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
     QTranslator qtTekster;
     if (qtTekster.load(QLocale(QLocale::Danish), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -43,7 +43,9 @@ int main(int argc, char** argv) {
     if (const QScreen* s = vindue.screen()) vindue.setGeometry(s->availableGeometry());
     vindue.setWindowState(Qt::WindowMaximized);
 
+    // New data, as the start window's "Nye data" will give it.
     NulstilAlleData();
+    tilstand().FilNavn.clear();
     frmInddata_Load();
     Vindue& frmInddata = inddataKontroller().frmInddata;
     // Until the end window exists, the work window's close box ends the program.

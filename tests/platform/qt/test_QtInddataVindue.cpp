@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTimer>
 #include <map>
 #include <set>
 #include <string>
@@ -183,6 +184,26 @@ TEST_F(QtInddataVindueTest, AChartDrawnOnAHiddenTabIsDrawnAgainAtItsSizeWhenTheT
     vindue->SSTab1()->tabBar()->setCurrentIndex(6);
     QApplication::processEvents();
     EXPECT_EQ(inddataCharts().MSChart23().seriesCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtVindue, AModalWindowWaitsUntilTheUserClosesIt) {
+    Vindue v("AkvPrint");
+    QtVindue w(v);
+    v.setCaption("Udskrift");
+    bool vistModalt = false;
+    QTimer::singleShot(0, [&] {
+        vistModalt = w.isVisible() && w.isModal();
+        w.close();
+    });
+    v.showModal();
+    EXPECT_TRUE(vistModalt);
+    EXPECT_EQ(w.windowTitle(), "Udskrift");
+    EXPECT_FALSE(v.shown());
+    EXPECT_FALSE(w.isVisible());
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct QtInddataVindue::Rude {
     int bredde = 0;              // pixels: the pane's first width in a row of panes
     Qt::Orientation retning = Qt::Vertical;  // of a splitter
     std::vector<Rude> dele{};
+    const char* splitter = nullptr;  // the splitter's name where the window's design has one
 };
 
 namespace {
@@ -39,7 +40,7 @@ const std::vector<QtInddataVindue::Rude>& QtInddataVindue::indhold() {
                      .dele = {R{"TDBGrid4", 0, 5}, R{"TDBGrid22", 0, 3}, R{"TDBGrid6", 0, 1}, R{"TDBGrid2", 0, 5}}},
                    R{"TDBGrid1", 0, 18, 540}}},
         // 1 "Alkalinitet"
-        R{.retning = H, .dele = {R{"MSChart24", 0, 14, 800}, R{"TDBGrid24", 0, 14, 500}}},
+        R{.retning = H, .dele = {R{"MSChart24", 0, 14, 800}, R{"TDBGrid24", 0, 14, 500}}, .splitter = "SSSplitter9"},
         // 2 "Kvalitetskontrol og simulering"
         R{.retning = V, .dele = {R{"TDBGrid3", 0, 10}, R{"TDBGrid9", 0, 2}}},
         // 3 "Grundvandstype": the criteria and the five positions, three by two
@@ -58,7 +59,7 @@ const std::vector<QtInddataVindue::Rude>& QtInddataVindue::indhold() {
                      .dele = {R{"TDBGrid10", 0, 1}, R{"TDBGrid11", 0, 2}, R{"TDBGrid14", 0, 2}, R{"TDBGrid15", 0, 4}}},
                    R{"TDBGrid16", 0, 11, 560}}},
         // 6 "Total uorganisk kulstof"
-        R{.retning = H, .dele = {R{"MSChart23", 0, 11, 800}, R{"TDBGrid23", 0, 11, 500}}},
+        R{.retning = H, .dele = {R{"MSChart23", 0, 11, 800}, R{"TDBGrid23", 0, 11, 500}}, .splitter = "SSSplitter4"},
         // 7 "Mellemregning"
         R{.retning = V, .dele = {R{"TDBGrid20", 0, 17}, R{"TDBGrid21", 0, 2}}},
         // 8 "Tab 8": empty
@@ -153,6 +154,7 @@ QWidget* QtInddataVindue::byg(const Rude& r, QWidget* parent) {
         return w;
     }
     auto* s = new QSplitter(r.retning, parent);
+    if (r.splitter) s->setObjectName(QString::fromLatin1(r.splitter));
     s->setChildrenCollapsible(false);
     s->setHandleWidth(6);
     // Each pane starts at its table's height and the largest one (the lowest of

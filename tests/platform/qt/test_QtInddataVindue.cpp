@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "datamodel/Tabeller.h"
@@ -80,6 +82,14 @@ TEST_F(QtInddataVindueTest, EveryTabHoldsItsGridsAndChartsUnderItsCaption) {
         for (const auto& n : indhold) grids += n.rfind("TDBGrid", 0) == 0;
     }
     EXPECT_EQ(grids, 29);
+    // Each chart shares a splitter with the grid of its table.
+    for (auto [splitter, chart, grid] : {std::tuple{"SSSplitter9", "MSChart24", "TDBGrid24"},
+                                         std::tuple{"SSSplitter4", "MSChart23", "TDBGrid23"}}) {
+        auto* s = vindue->findChild<QSplitter*>(splitter);
+        ASSERT_NE(s, nullptr) << splitter;
+        EXPECT_EQ(s->widget(0), vindue->chart(chart));
+        EXPECT_EQ(s->widget(1), vindue->grid(grid));
+    }
     // Every grid of the window is shown, each once, on its Grid.
     for (const auto& [navn, indeks] : inddataGrids().navne()) {
         QtGrid* g = vindue->grid(navn, indeks);

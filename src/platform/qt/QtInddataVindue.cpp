@@ -1,6 +1,5 @@
 #include "platform/qt/QtInddataVindue.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -105,9 +104,6 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     // Two rows: the bottom buttons of the mode, then the navigation buttons with
     // "Afslut" and "Printmenu" at the right. The longest captions of one mode do
     // not fit one row at 1366 pixels.
-    auto* knapper = new QGridLayout;
-    knapper->setHorizontalSpacing(6);
-    knapper->setVerticalSpacing(4);
     auto* botRaekke = new QHBoxLayout;
     for (int i = 0; i < InddataKontroller::AntalBotKeys; ++i) {
         auto* k = new QtKnap(kontroller.BotKey[static_cast<std::size_t>(i)], this);
@@ -130,9 +126,8 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     printmenu_->setObjectName(QStringLiteral("Print"));
     navRaekke->addWidget(printmenu_);
     navRaekke->addWidget(afslut_);
-    knapper->addLayout(botRaekke, 0, 0);
-    knapper->addLayout(navRaekke, 1, 0);
-    lag->addLayout(knapper);
+    lag->addLayout(botRaekke);
+    lag->addLayout(navRaekke);
 
     resize(1340, 700);
 }

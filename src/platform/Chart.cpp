@@ -196,9 +196,11 @@ void Chart::setFocus() {
 }
 
 void Chart::setPlacering(float top, float bredde, float hoejde) {
+    const bool nyStoerrelse = bredde != bredde_ || hoejde != hoejde_;
     top_ = top;
     bredde_ = bredde;
     hoejde_ = hoejde;
+    if (nyStoerrelse && resized) resized();
 }
 
 void Chart::userSelectSeries(int series) {

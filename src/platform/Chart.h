@@ -94,6 +94,10 @@ public:
     // ---- Event ----
     // The user selected series n (from 1). Never raised by the program's own calls.
     std::function<void(int& series)> seriesSelected;
+    // The control got a new size in its container, as the view reports it (also
+    // when a hidden control is first shown at its real size). Never raised by the
+    // program's own calls.
+    std::function<void()> resized;
 
     // ---- Data: rows are series, columns categories; Null (and Empty) draw no bar ----
     // Replaces all the chart showed; category labels beyond the new column count go.
@@ -149,6 +153,7 @@ public:
     float top() const { return top_; }
     float width() const { return bredde_; }
     float height() const { return hoejde_; }
+    // Raises resized when the width or the height changed.
     void setPlacering(float top, float bredde, float hoejde);
 
     // ---- The user's side: called by a view or by the tests' double ----

@@ -27,7 +27,7 @@ public:
 };
 
 struct FilFilter {
-    std::string navn;     // "Akvifer filer (*.akv)"
+    std::string navn;     // "Akvifer filer"
     std::string moenster; // "*.akv"
 };
 

@@ -74,3 +74,14 @@ void TegnDiagramAlkalinitet() {
     // The measured change always stands out as a white bar.
     chart.setSeriesFill(Raekker, Farve::hvid());
 }
+
+void TilknytDiagramgentegning() {
+    Chart& tuc = inddataCharts().MSChart23();
+    Chart& alkalinitet = inddataCharts().MSChart24();
+    tuc.resized = [&tuc] {
+        if (tuc.seriesCount() > 0) TegnDiagramTUC();
+    };
+    alkalinitet.resized = [&alkalinitet] {
+        if (alkalinitet.seriesCount() > 0) TegnDiagramAlkalinitet();
+    };
+}

@@ -7,6 +7,7 @@
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
+#include "runs/Diagrammer.h"
 #include "windows/Navigation.h"
 #include "windows/Vinduestilstand.h"
 
@@ -14,6 +15,7 @@ void frmInddata_Load() {
     inddataGrids().restoreDesign();
     inddataCharts().restoreDesign();
     inddataKontroller().restoreDesign();
+    TilknytDiagramgentegning();
     vinduer().TilladLuk = false;
     SkiftTilstand("OpenNoCalculations", true);
     InitierGrids();

@@ -251,3 +251,47 @@ TEST_F(DiagrammerTest, DesigntilstandGlemmerDiagrammet) {
 }
 
 }  // namespace
+
+namespace {
+
+// A chart drawn at one size and then given another by its view: drawn again from
+// its table at the new size, as long as it shows a drawing.
+struct Gentegning {
+    bool tegnet;        // drawn before the resize
+    float bredde, hoejde;
+    std::vector<std::string> plotKald;  // setPlotRect calls after the resize
+};
+
+class DiagramGentegning : public DiagrammerTest, public ::testing::WithParamInterface<Gentegning> {
+protected:
+    void TearDown() override {
+        inddataCharts().MSChart23().resized = nullptr;
+        inddataCharts().MSChart24().resized = nullptr;
+    }
+};
+
+TEST_P(DiagramGentegning, VedNyStoerrelse) {
+    const Gentegning& g = GetParam();
+    TilknytDiagramgentegning();
+    UdfyldDiagramTUC();
+    UdfyldDiagramAlkalinitet();
+    if (g.tegnet) {
+        TegnDiagramTUC();
+        TegnDiagramAlkalinitet();
+    }
+    for (RecordingChart* r : {tuc.get(), alk.get()}) {
+        r->glem();
+        r->placer(120, g.bredde, g.hoejde);
+        EXPECT_EQ(r->kaldMed("setPlotRect"), g.plotKald) << r->chart().navn();
+    }
+    if (g.tegnet) {
+        EXPECT_EQ(alk->chart().seriesFill(14), Farve::hvid());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Diagrammer, DiagramGentegning,
+                         ::testing::Values(Gentegning{true, 4500, 3000, {"setPlotRect(180, 120, 3937.5, 2700)"}},
+                                           Gentegning{true, 9000, 6000, {}},  // same size
+                                           Gentegning{false, 4500, 3000, {}}));
+
+}  // namespace

@@ -262,6 +262,12 @@ void QtChart::moveEvent(QMoveEvent* event) {
     rapporterPlacering();
 }
 
+void QtChart::showEvent(QShowEvent* event) {
+    QChartView::showEvent(event);
+    // A chart on a tab never shown before learns its real size here.
+    rapporterPlacering();
+}
+
 void QtChart::focusInEvent(QFocusEvent* event) {
     QChartView::focusInEvent(event);
     chart_.userFocusIn();

@@ -1,5 +1,7 @@
 #include "platform/qt/QtGrid.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -25,6 +27,9 @@ QString redigeringstekst(const Grid& g, int r, int c) {
     if (g.editing() && g.editRow() == r && g.editCol() == c) return qs(g.editText());
     return qs(TekstForm(g.cellValue(r, c)));
 }
+
+// Pixels around a cell's text: the style's margins and the grid line.
+constexpr int CelleMargen = 10;
 
 bool fokusIndenfor(const QWidget* w) {
     for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
@@ -299,6 +304,12 @@ QtGrid::QtGrid(Grid& grid, QWidget* parent) : QWidget(parent), grid_(grid) {
     caption_ = new QLabel(this);
     caption_->setAlignment(Qt::AlignHCenter);
     view_ = new QtGridView(grid_, this);
+    // The current cell of a grid without the focus is marked quietly: every grid
+    // of a tab has one.
+    QPalette p = view_->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::AlternateBase).darker(108));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::Text));
+    view_->setPalette(p);
     model_ = new QtGridModel(grid_, this);
     delegate_ = new QtGridDelegate(grid_, view_);
     view_->setModel(model_);
@@ -325,11 +336,38 @@ void QtGrid::anvendLayout() {
     if (auto p = grid_.fontSize()) f.setPointSize(*p);
     view_->setFont(f);
     view_->horizontalHeader()->setFont(f);
+    // Rows as high as the text needs, so a whole table fits its pane; a caption
+    // wider than its column wraps in a header high enough for it.
+    const QFontMetrics maal(f);
+    view_->verticalHeader()->setMinimumSectionSize(maal.height() + 2);
+    view_->verticalHeader()->setDefaultSectionSize(maal.height() + 8);
+    view_->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    QFont fed = f;
+    fed.setBold(true);
+    const QFontMetrics overskriftMaal(fed);
+    int linjer = 1;
     for (int i = 0; i < grid_.columnCount() && i < model_->columnCount(); ++i) {
         const GridColumn& c = grid_.column(i);
-        view_->setColumnWidth(i, twipsTilPixels(c.width()));
+        // The column's width as laid out, wider where a cell's text needs it: the
+        // widths were chosen for a narrower font than the screen may have.
+        int bredde = twipsTilPixels(c.width());
+        if (c.visible()) {
+            QFont celleFont = f;
+            celleFont.setBold(c.bold());
+            const QFontMetrics celleMaal(celleFont);
+            for (int r = 0; r < grid_.rowCount() && r < model_->rowCount(); ++r)
+                bredde = std::max(bredde, celleMaal.horizontalAdvance(qs(grid_.cellText(r, i))) + CelleMargen);
+        }
+        view_->setColumnWidth(i, bredde);
         view_->setColumnHidden(i, !c.visible());
+        if (c.visible() && !c.caption().empty()) {
+            const QRect r = overskriftMaal.boundingRect(QRect(0, 0, std::max(1, bredde - 6), 1000),
+                                                        Qt::AlignCenter | Qt::TextWordWrap, qs(c.caption()));
+            const int linje = overskriftMaal.lineSpacing();
+            linjer = std::max(linjer, (r.height() + linje / 2) / linje);
+        }
     }
+    view_->horizontalHeader()->setFixedHeight(linjer * overskriftMaal.lineSpacing() + 8);
     const bool heleRaekken = grid_.marqueeStyle().value_or(0) == 3 || grid_.rowSelection().value_or(false);
     view_->setSelectionBehavior(heleRaekken ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }

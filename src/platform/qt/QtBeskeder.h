@@ -1,0 +1,21 @@
+#pragma once
+// The message boxes on Qt: the text exactly as given (plain text, line breaks
+// kept), the icon, OK or "Ja"/"Nej" with texts of our own (Qt's own are English
+// without a translation), Esc answering "Nej", and "Akvifer" as the title of a box
+// without one of its own.
+#include <QMessageBox>
+#include <memory>
+
+#include "platform/Beskeder.h"
+
+// The box as it will be shown, not yet shown.
+std::unique_ptr<QMessageBox> lavBeskedboks(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
+                                          const std::string& titel, QWidget* parent = nullptr);
+// The answer of a box that has been closed (by a button or by Esc).
+BeskedSvar beskedSvar(const QMessageBox& boks);
+
+class QtBeskeder : public BeskedService {
+public:
+    BeskedSvar vis(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
+                   const std::string& titel) override;
+};

@@ -1,0 +1,143 @@
+#include "platform/qt/QtVinduer.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+namespace {
+
+// A caption is shown as written: an ampersand is no mnemonic.
+QString tekst(const std::string& s) { return QString::fromStdString(s).replace('&', QStringLiteral("&&")); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- tabs
+
+QtFaneblade::QtFaneblade(Faneblade& faneblade, QWidget* parent) : QTabWidget(parent), faneblade_(faneblade) {
+    setUsesScrollButtons(true);
+    tabBar()->setExpanding(false);
+    connect(this, &QTabWidget::currentChanged, this, &QtFaneblade::brugerValgte);
+    faneblade_.setVisning(this);
+}
+
+QtFaneblade::~QtFaneblade() {
+    if (faneblade_.visning() == this) faneblade_.setVisning(nullptr);
+}
+
+void QtFaneblade::tilfoejSide(QWidget* side) {
+    const QSignalBlocker blok(this);
+    addTab(side, QString());
+    aendret();
+}
+
+void QtFaneblade::aendret() {
+    const QSignalBlocker blok(this);
+    for (int i = 0; i < count() && i < faneblade_.antal(); ++i) {
+        setTabText(i, tekst(faneblade_.caption(i)));
+        setTabVisible(i, faneblade_.visible(i));
+    }
+    const int c = faneblade_.current();
+    if (c < count() && faneblade_.visible(c) && currentIndex() != c) setCurrentIndex(c);
+}
+
+void QtFaneblade::brugerValgte(int fane) {
+    // Signals are blocked for the program's own changes, so this is the user. A
+    // change the control does not take (or takes back) is undone on the screen.
+    if (!faneblade_.userSelect(fane)) aendret();
+}
+
+// ---------------------------------------------------------------- button
+
+QtKnap::QtKnap(Knap& knap, QWidget* parent) : QPushButton(parent), knap_(knap) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { knap_.userClick(); });
+    knap_.setVisning(this);
+    aendret();
+}
+
+QtKnap::~QtKnap() {
+    if (knap_.visning() == this) knap_.setVisning(nullptr);
+}
+
+void QtKnap::aendret() {
+    setText(tekst(knap_.caption()));
+    setVisible(knap_.visible());
+    setEnabled(knap_.enabled());
+    // Only the look: Enter is the window's business.
+    setDefault(knap_.isDefault());
+}
+
+// ---------------------------------------------------------------- window
+
+QtVindue::QtVindue(Vindue& vindue, QWidget* parent) : QWidget(parent, Qt::Window), vindue_(vindue) {
+    vindue_.setVisning(this);
+    aendret();
+}
+
+QtVindue::~QtVindue() {
+    if (vindue_.visning() == this) vindue_.setVisning(nullptr);
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void QtVindue::aendret() {
+    setWindowTitle(QString::fromStdString(vindue_.caption()));
+    if (vindue_.shown() && isHidden()) {
+        show();
+        raise();
+        activateWindow();
+    } else if (!vindue_.shown() && !isHidden() && !iLuk_) {
+        // A window closing through its close box is hidden by Qt once the event is accepted.
+        hide();
+    }
+    if (!vindue_.shown() && modalLoop_) modalLoop_->quit();
+}
+
+void QtVindue::visModalt() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    if (vindue_.shown()) loop.exec();
+    modalLoop_ = nullptr;
+    if (!vindue_.shown() && !isHidden()) hide();
+    setWindowModality(Qt::NonModal);
+}
+
+void QtVindue::closeEvent(QCloseEvent* event) {
+    iLuk_ = true;
+    const bool luk = vindue_.userClose();
+    iLuk_ = false;
+    if (luk) {
+        event->accept();
+        if (modalLoop_) modalLoop_->quit();
+    } else {
+        event->ignore();
+        // The logic may have hidden the window while refusing (the work window
+        // opens the end window instead of closing).
+        if (!vindue_.shown() && !isHidden()) hide();
+    }
+}
+
+bool QtVindue::gridEditorAaben() {
+    // An editor is a widget of its own inside the view's viewport, holding the focus.
+    QWidget* fokus = QApplication::focusWidget();
+    for (QWidget* w = fokus; w; w = w->parentWidget())
+        if (auto* v = qobject_cast<QAbstractItemView*>(w)) return fokus != v && fokus != v->viewport();
+    return false;
+}
+
+void QtVindue::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifikatorer = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifikatorer == Qt::NoModifier && vindue_.userEnter(gridEditorAaben())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

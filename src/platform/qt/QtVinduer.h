@@ -1,0 +1,80 @@
+#pragma once
+// The Qt views of the window controls: the tab control, the command button and the
+// top-level window. Each shows what its control holds and passes the user's actions
+// in; the rules (one default button, notifications, the close request) are the
+// control's.
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "platform/Faneblade.h"
+#include "platform/Vindue.h"
+
+class QEventLoop;
+
+// The tab control over a QTabWidget. Every change the program makes is applied with
+// the widget's signals blocked: Qt moves and reports the current tab on its own
+// when tabs are hidden, while the control raises its notifications itself. Only a
+// change the user makes reaches the control, as userSelect.
+class QtFaneblade : public QTabWidget, public FanebladVisning {
+    Q_OBJECT
+public:
+    explicit QtFaneblade(Faneblade& faneblade, QWidget* parent = nullptr);
+    ~QtFaneblade() override;
+
+    Faneblade& faneblade() { return faneblade_; }
+    // Page i holds tab i's content; add them in index order.
+    void tilfoejSide(QWidget* side);
+
+    // FanebladVisning
+    void aendret() override;
+
+private:
+    void brugerValgte(int fane);
+
+    Faneblade& faneblade_;
+};
+
+class QtKnap : public QPushButton, public KnapVisning {
+    Q_OBJECT
+public:
+    explicit QtKnap(Knap& knap, QWidget* parent = nullptr);
+    ~QtKnap() override;
+
+    Knap& knap() { return knap_; }
+
+    // KnapVisning
+    void aendret() override;
+
+private:
+    Knap& knap_;
+};
+
+// A top-level window. Its close box asks the Vindue, which may refuse; Enter
+// presses the window's default button unless a grid editor is open (a
+// QPushButton's own default does nothing outside a dialog).
+class QtVindue : public QWidget, public VindueVisning {
+    Q_OBJECT
+public:
+    explicit QtVindue(Vindue& vindue, QWidget* parent = nullptr);
+    ~QtVindue() override;
+
+    Vindue& vindue() { return vindue_; }
+
+    // True when the focus lies in an open editor of a grid (a table view editing).
+    static bool gridEditorAaben();
+
+    // VindueVisning
+    void aendret() override;
+    void visModalt() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Vindue& vindue_;
+    bool iLuk_ = false;
+    QPointer<QEventLoop> modalLoop_;
+};

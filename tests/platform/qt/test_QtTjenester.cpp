@@ -1,0 +1,117 @@
+// The message boxes, the file dialogs and the wait cursor on Qt, offscreen.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "platform/qt/QtBeskeder.h"
+#include "platform/qt/QtTjenester.h"
+#include "support/QtTestMiljoe.h"
+
+namespace {
+
+struct BoksTilfaelde {
+    std::string tekst;
+    BeskedIkon ikon;
+    BeskedKnapper knapper;
+    std::string titel;
+    QMessageBox::Icon qtIkon;
+    QString vistTitel;
+    QStringList knaptekster;
+    BeskedSvar vedEsc;
+};
+
+class Beskedbokse : public ::testing::TestWithParam<BoksTilfaelde> {};
+
+TEST_P(Beskedbokse, ShowTheTextAsWrittenWithTheirIconTitleAndButtons) {
+    const BoksTilfaelde& t = GetParam();
+    auto boks = lavBeskedboks(t.tekst, t.ikon, t.knapper, t.titel);
+    EXPECT_EQ(boks->text().toStdString(), t.tekst);
+    EXPECT_EQ(boks->textFormat(), Qt::PlainText);
+    EXPECT_EQ(boks->icon(), t.qtIkon);
+    EXPECT_EQ(boks->windowTitle(), t.vistTitel);
+    QStringList tekster;
+    for (QAbstractButton* b : boks->buttons()) tekster << b->text();
+    tekster.sort();
+    EXPECT_EQ(tekster, t.knaptekster);
+
+    boks->show();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(boks.get(), &esc);
+    EXPECT_EQ(beskedSvar(*boks), t.vedEsc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QtBeskeder, Beskedbokse,
+    ::testing::Values(
+        BoksTilfaelde{"Den indtastede værdi: 90\ner udenfor intervalet 0 < Temperatur < 80", BeskedIkon::Udraab,
+                      BeskedKnapper::OK, "Inddatakontrol", QMessageBox::Warning, "Inddatakontrol", {"OK"},
+                      BeskedSvar::OK},
+        BoksTilfaelde{"Skal data gemmes inden nye data oprettes?", BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej,
+                      "Gem Data", QMessageBox::Question, "Gem Data", {"Ja", "Nej"}, BeskedSvar::Nej},
+        BoksTilfaelde{"Der skete en fejl i forbindelse med at gemme data", BeskedIkon::Kritisk, BeskedKnapper::OK, "",
+                      QMessageBox::Critical, "Akvifer", {"OK"}, BeskedSvar::OK},
+        BoksTilfaelde{"De geokemiske procesdata er ændret efter sidste geokemiske modellering.",
+                      BeskedIkon::Information, BeskedKnapper::OK, "", QMessageBox::Information, "Akvifer", {"OK"},
+                      BeskedSvar::OK},
+        BoksTilfaelde{"Log10(0) kan ikke beregnes", BeskedIkon::Ingen, BeskedKnapper::OK, "", QMessageBox::NoIcon,
+                      "Akvifer", {"OK"}, BeskedSvar::OK}));
+
+TEST(QtBeskeder, TheServiceAnswersWithTheButtonTheUserPressed) {
+    QtBeskeder service;
+    for (const char* knap : {"Ja", "Nej"}) {
+        QTimer::singleShot(0, [knap] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                    for (QAbstractButton* k : b->buttons())
+                        if (k->text() == QLatin1String(knap)) k->click();
+        });
+        EXPECT_EQ(service.vis("Gem?", BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data"),
+                  std::string(knap) == "Ja" ? BeskedSvar::Ja : BeskedSvar::Nej);
+    }
+}
+
+TEST(QtFilDialoger, TheDialogCarriesTitleFiltersStartNameAndSuffix) {
+    const FilDialogValg valg{"Åben eksisterende data", {{"Akvifer filer", "*.akv"}, {"Alle filer", "*.*"}}, "*.akv", ""};
+    auto aaben = lavFilDialog(valg, false);
+    EXPECT_EQ(aaben->windowTitle(), QString::fromUtf8("Åben eksisterende data"));
+    EXPECT_EQ(aaben->nameFilters(), (QStringList{"Akvifer filer (*.akv)", "Alle filer (*.*)"}));
+    EXPECT_EQ(aaben->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(aaben->fileMode(), QFileDialog::ExistingFile);
+    auto* navn = aaben->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(navn, nullptr);
+    EXPECT_EQ(navn->text(), "*.akv");
+
+    const FilDialogValg gemValg{"", {{"Akvifer filer", "*.akv"}}, "/tmp/lokalitet.akv", "akv"};
+    auto gem = lavFilDialog(gemValg, true);
+    EXPECT_EQ(gem->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(gem->defaultSuffix(), "akv");
+    EXPECT_FALSE(gem->windowTitle().isEmpty()) << "the dialog's own title for saving";
+    EXPECT_EQ(gem->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), "lokalitet.akv");
+}
+
+TEST(QtFilDialoger, ACancelIsNoPath) {
+    QtFilDialoger dialoger;
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) d->reject();
+    });
+    EXPECT_EQ(dialoger.aaben({}), std::nullopt);
+}
+
+TEST(QtVentemarkoer, TheHourglassForTheGuardsLifetime) {
+    QtVentemarkoer m;
+    saetVentemarkoerService(&m);
+    {
+        Ventemarkoer v;
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    saetVentemarkoerService(nullptr);
+}
+
+}  // namespace

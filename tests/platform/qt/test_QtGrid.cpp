@@ -17,25 +17,10 @@
 #include "platform/qt/QtGrid.h"
 #include "platform/qt/QtInddataGrids.h"
 #include "support/QtCelletekst.h"
+#include "support/QtTaster.h"
 #include "support/QtTestMiljoe.h"
 
 namespace {
-
-void tast(QWidget* w, int key, const QString& tekst = {}) {
-    QKeyEvent tryk(QEvent::KeyPress, key, Qt::NoModifier, tekst);
-    QApplication::sendEvent(w, &tryk);
-    QKeyEvent slip(QEvent::KeyRelease, key, Qt::NoModifier, tekst);
-    QApplication::sendEvent(w, &slip);
-    // The delegate commits on Enter through a queued call.
-    QApplication::processEvents();
-}
-
-// Replaces the editor's text keystroke by keystroke, as the user types it.
-void skriv(QLineEdit* le, const QString& tekst) {
-    le->selectAll();
-    tast(le, Qt::Key_Delete);
-    for (QChar c : tekst) tast(le, Qt::Key_A, QString(c));
-}
 
 // Counts how often a model signal fires.
 struct Taeller {

@@ -21,26 +21,13 @@
 #include "runs/Diagrammer.h"
 #include "support/KoerselFixture.h"
 #include "support/QtCelletekst.h"
+#include "support/QtTaster.h"
 #include "support/QtTestMiljoe.h"
 #include "support/RecordingBeskeder.h"
 #include "windows/Gridhandlere.h"
 #include "windows/Redigering.h"
 
 namespace {
-
-void tast(QWidget* w, int key, const QString& tekst = {}) {
-    QKeyEvent tryk(QEvent::KeyPress, key, Qt::NoModifier, tekst);
-    QApplication::sendEvent(w, &tryk);
-    QKeyEvent slip(QEvent::KeyRelease, key, Qt::NoModifier, tekst);
-    QApplication::sendEvent(w, &slip);
-    QApplication::processEvents();  // the delegate commits on Enter through a queued call
-}
-
-void skriv(QLineEdit* le, const QString& tekst) {
-    le->selectAll();
-    tast(le, Qt::Key_Delete);
-    for (QChar c : tekst) tast(le, Qt::Key_A, QString(c));
-}
 
 class QtGridhandlereTest : public ::testing::Test {
 protected:

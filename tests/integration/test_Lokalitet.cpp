@@ -24,6 +24,7 @@
 #include "support/RecordingBeskeder.h"
 #include "support/RecordingChart.h"
 #include "support/RecordingGrid.h"
+#include "support/BeregnetLokalitet.h"
 #include "support/TempDir.h"
 #include "windows/Gridhandlere.h"
 
@@ -40,12 +41,7 @@ struct Sted {
     std::vector<std::vector<double>> analyser;  // per borehole, 18 analytes
 };
 
-const std::vector<std::vector<double>> Analyser{
-    {9.5, 7.25, 95, 12, 22, 3, 0.05, 0.05, 0.02, 290, 40, 60, 12, 0.3, 0.05, 2.5, 6.5, 0.01},
-    {10.5, 6.85, 120, 13, 25, 3.2, 0.6, 6.5, 0.6, 380, 42, 30, 0.2, 0.3, 0.1, 15, 0.2, 2.5},
-    {10, 6.95, 110, 12, 24, 3.1, 0.4, 3.5, 0.4, 340, 41, 45, 0.5, 0.3, 0.08, 8, 0.3, 0.8},
-    {9.8, 7.05, 100, 12, 23, 3, 0.2, 1.2, 0.2, 310, 40, 52, 3, 0.3, 0.06, 4, 2.5, 0.1},
-};
+const std::vector<std::vector<double>>& Analyser = BeregnetLokalitetsAnalyser();
 
 std::string Tal(double v) { return Talformat::aktuel().formater(v); }
 

@@ -13,7 +13,9 @@
 #include "datamodel/Tabeller.h"
 #include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
+#include "support/BeregnetLokalitet.h"
 #include "support/RecordingNavigation.h"
+#include "windows/Gridhandlere.h"
 #include "windows/Navigation.h"
 #include "windows/frmInddata.h"
 
@@ -31,49 +33,7 @@ const std::string KK = "Kvalitetskontrol af data", Proeve = "Prøveoplysninger",
 
 Grid& G(int nummer) { return inddataGrids().TDBGrid(nummer); }
 
-// Stand-ins for the work window's edit handlers: the check, the refusal, and for the
-// process grids the proposal into the state and the flag.
-void KoblHandlere() {
-    auto tab0 = [](int nummer, bool (*kontrol)(const Variant&, int, bool), bool efterSoejle) {
-        Grid& g = G(nummer);
-        g.beforeColUpdate = [&g, kontrol, efterSoejle](int col, Variant&, bool& cancel) {
-            cancel = !kontrol(g.columnValue(col), efterSoejle ? col : g.currentTableRow(), true);
-        };
-    };
-    tab0(4, KontrolLokalitet, false);
-    tab0(22, KontrolBoring, false);
-    tab0(1, KontrolAnalyse, false);
-    tab0(6, KontrolAfstand, true);
-    tab0(2, KontrolKomponent, true);
-    auto tab5 = [](int nummer, bool (*kontrol)(const Variant&, int, std::string&), Variant* (*tilstandscelle)(int)) {
-        Grid& g = G(nummer);
-        g.beforeColUpdate = [&g, kontrol, tilstandscelle](int col, Variant&, bool& cancel) {
-            const Variant v = g.columnValue(col);
-            std::string besked;
-            cancel = !kontrol(v, g.currentTableRow(), besked);
-            if (cancel) {
-                inddataKontroller().SSTab1.setCurrent(5);
-                visBesked(besked, BeskedIkon::Udraab, BeskedKnapper::OK, "Inddatakontrol");
-                return;
-            }
-            if (Variant* c = tilstandscelle ? tilstandscelle(g.currentTableRow()) : nullptr) {
-                const auto tal = SomTal(v);
-                *c = tal ? Variant(*tal) : Variant();
-            }
-            SaetProcesdataAendret(true);
-        };
-    };
-    tab5(11, KontrolKulstof, nullptr);
-    tab5(15, KontrolIonbytning, [](int r) { return &tilstand().ProcesTabel(r + 2, 2); });
-    tab5(16, KontrolRedox, [](int r) { return &tilstand().RedoxTabel(r, 2); });
-}
-
-const std::vector<std::vector<double>> Analyser{
-    {9.5, 7.25, 95, 12, 22, 3, 0.05, 0.05, 0.02, 290, 40, 60, 12, 0.3, 0.05, 2.5, 6.5, 0.01},
-    {10.5, 6.85, 120, 13, 25, 3.2, 0.6, 6.5, 0.6, 380, 42, 30, 0.2, 0.3, 0.1, 15, 0.2, 2.5},
-    {10, 6.95, 110, 12, 24, 3.1, 0.4, 3.5, 0.4, 340, 41, 45, 0.5, 0.3, 0.08, 8, 0.3, 0.8},
-    {9.8, 7.05, 100, 12, 23, 3, 0.2, 1.2, 0.2, 310, 40, 52, 3, 0.3, 0.06, 4, 2.5, 0.1},
-};
+const std::vector<std::vector<double>>& Analyser = BeregnetLokalitetsAnalyser();
 
 std::string Tal(double v) { return Talformat::aktuel().formater(v); }
 
@@ -90,7 +50,7 @@ protected:
         tilstand().FilNavn.clear();
         frmInddata_Load();
         ForbindNavigation();
-        KoblHandlere();
+        ForbindGridHandlere();
         nav = std::make_unique<RecordingNavigation>();
         ASSERT_NO_FATAL_FAILURE(skrivSted());
         nav->glem();
@@ -288,7 +248,7 @@ TEST_F(NavigationTest, KnappenAfslutterAabneRedigeringerFoerKoerslen) {
     EXPECT_EQ(nav->logMed("TDBGrid1"),
               (Tekster{"TDBGrid15.endEdit", "TDBGrid14.refresh", "TDBGrid15.refresh", "TDBGrid16.refresh",
                        "TDBGrid12.refresh", "TDBGrid13.refresh"}));
-    EXPECT_EQ(tilstand().ProcesTabel(3, 2), Variant(12.5));
+    EXPECT_EQ(tilstand().ProcesTabel(3, 2), Variant(Tal(12.5)));  // the proposal as typed
     // Shown rounded to the even neighbour; the model used 12.5.
     EXPECT_EQ(TekstForm(tabeller().IonbytningData.hent(1, 3)), "12");
     EXPECT_FALSE(HentProcesdataAendret());
@@ -434,7 +394,7 @@ TEST_F(NavigationTest, Fane5Til4AfslutterAlleTreProcesgrids) {
     EXPECT_EQ(nav->log, (Tekster{"SSTab1_Click(5) i AkvModelling", "TDBGrid15.endEdit", "TDBGrid16.endEdit",
                                  "SSTab1.setCurrent(5)", "SSTab1_Click(4) i AkvModelling", "besked: " + afvisning,
                                  std::string("besked: ") + ProcesdataAendretBesked}));
-    EXPECT_EQ(tilstand().ProcesTabel(3, 2), Variant(12.5));
+    EXPECT_EQ(tilstand().ProcesTabel(3, 2), Variant(Tal(12.5)));  // the proposal as typed
     EXPECT_TRUE(G(16).editing());
     EXPECT_EQ(inddataKontroller().SSTab1.current(), 5);
 }

@@ -3,8 +3,6 @@
 // document's pages.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -18,28 +16,11 @@
 #include "platform/qt/QtUdskrift.h"
 #include "report/Analyseoplysninger.h"
 #include "support/KendtLokalitet.h"
+#include "support/Poppler.h"
 #include "support/QtTestMiljoe.h"
 #include "support/TempDir.h"
 
 namespace {
-
-std::string koer(const std::string& kommando) {
-    std::string ud;
-    if (FILE* f = ::popen(kommando.c_str(), "r")) {
-        std::array<char, 4096> buf;
-        while (std::size_t n = std::fread(buf.data(), 1, buf.size(), f)) ud.append(buf.data(), n);
-        ::pclose(f);
-    }
-    return ud;
-}
-
-// The page count that pdfinfo reports, -1 when it reports none.
-int sider(const std::string& info) {
-    const auto i = info.find("Pages:");
-    return i == std::string::npos ? -1 : std::atoi(info.c_str() + i + 6);
-}
-
-bool popplerFindes() { return std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") == 0; }
 
 class QtUdskriftTest : public ::testing::Test {
 protected:
@@ -85,16 +66,16 @@ TEST_F(QtUdskriftTest, FontenErLiberationSerif) {
 }
 
 TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
-    if (!popplerFindes()) GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
+    if (!PopplerFindes()) GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     tabeller().KomponentData.saet(2, 0, "Tetrachlorethylen med nedbrydningsprodukter");
     byg("Grus|grav %d");
     const std::string sti = pdf("inddata.pdf");
 
-    const std::string info = koer("pdfinfo '" + sti + "'");
-    EXPECT_EQ(sider(info), 1) << info;
+    EXPECT_EQ(PdfSider(sti), 1);
+    const std::string info = Koer("pdfinfo '" + sti + "'");
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 
-    const std::string tekst = koer("pdftotext -layout '" + sti + "' -");
+    const std::string tekst = PdfTekst(sti);
     for (const char* s : {"Analyseoplysninger for Grus|grav %d", "Side 1", "Analyseoplysninger", "Lokalitet",
                           "Boringskontrol", "Hydraulisk placering", "Temperatur", "°C", "7,25", "Fosfat -fosfor",
                           "Forurenings komponenter", "Afstand/opholdstid", "35,5", "0,012", "Tetrachlorethylen"})
@@ -106,7 +87,7 @@ TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
     EXPECT_EQ(tekst.substr(linje, 12), "Grus|grav %d") << tekst.substr(linje, side - linje + 6);
 
     if (std::system("command -v pdffonts >/dev/null") == 0) {
-        const std::string fonte = koer("pdffonts '" + sti + "'");
+        const std::string fonte = Koer("pdffonts '" + sti + "'");
         EXPECT_NE(fonte.find("LiberationSerif"), std::string::npos) << fonte;
         EXPECT_NE(fonte.find("LiberationSerif-Bold"), std::string::npos) << fonte;
     }
@@ -125,9 +106,8 @@ TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
     vp.setZoom(150);
     EXPECT_NEAR(vis->widget()->zoomFactor(), 1.5, 1e-9);
 
-    if (!popplerFindes()) return;
-    const std::string info = koer("pdfinfo '" + pdf("flere.pdf") + "'");
-    EXPECT_EQ(sider(info), 2) << info;
+    if (!PopplerFindes()) return;
+    EXPECT_EQ(PdfSider(pdf("flere.pdf")), 2);
 }
 
 }  // namespace

@@ -5,11 +5,17 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QApplication>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 
 #include "celler/Talformat.h"
 #include "datamodel/Tabeller.h"
@@ -108,6 +114,48 @@ TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
 
     if (!PopplerFindes()) return;
     EXPECT_EQ(PdfSider(pdf("flere.pdf")), 2);
+}
+
+// A PDF file that cannot be made is a failure the print window reports, never a
+// silent success; one that can holds exactly the pages asked for.
+TEST_F(QtUdskriftTest, UdskriftTilEnFilDerIkkeKanLavesFejler) {
+    vp.startDoc();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) vp.newPage();
+        UdskrivAnalyseoplysninger(vp);
+    }
+    vp.endDoc();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir / "findes-ikke/side.pdf"));
+    EXPECT_THROW(UdskrivTil(printer, vp, 2, 2), std::runtime_error);
+
+    printer.setOutputFileName(QString::fromStdString(dir / "side.pdf"));
+    EXPECT_TRUE(HarPrinter(printer));
+    ASSERT_NO_THROW(UdskrivTil(printer, vp, 2, 3));
+    if (PopplerFindes()) {
+        EXPECT_EQ(PdfSider(dir / "side.pdf"), 2);
+    }
+}
+
+// Where the machine has no printer, printing the whole document offers the print
+// dialog (with printing to a PDF file); cancelled, it prints nothing and fails nothing.
+TEST_F(QtUdskriftTest, UdenPrinterTilbydesDialogen) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    byg("Grusgrav");
+    EXPECT_FALSE(HarPrinter(QPrinter(QPrinter::HighResolution)));
+    int dialoger = 0;
+    const auto fortryd = [&] {
+        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            ++dialoger;
+            d->reject();
+        }
+    };
+    QTimer::singleShot(0, fortryd);
+    EXPECT_NO_THROW(vis->udskrivDokument());
+    QTimer::singleShot(0, fortryd);
+    EXPECT_NO_THROW(vis->udskrivSider(false, 1, 1));
+    EXPECT_EQ(dialoger, 2);
 }
 
 }  // namespace

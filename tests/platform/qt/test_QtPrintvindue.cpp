@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
@@ -33,6 +34,9 @@ TEST(QtPrintvindue, VaerktoejerSidetekstZoomOgLuk) {
         ASSERT_NE(v, nullptr);  // without a window the show has not waited
         EXPECT_TRUE(v->isVisible());
         EXPECT_EQ(v->windowTitle(), "Print");
+        if (const QScreen* s = v->screen()) {
+            EXPECT_TRUE(s->availableGeometry().contains(v->geometry()));
+        }
         EXPECT_EQ(v->splitter()->count(), 1);
         for (QAction* a : v->vaerktoejslinje()->actions())
             tekster.push_back(a->isSeparator() ? "|" : a->text().toStdString());

@@ -1,61 +1,15 @@
 // The report of a computed site built for the preview, as each opening of the print
-// window builds it: the window's controls made, the whole document laid out.
+// window builds it: the window's controls made, the whole document laid out with the
+// fixed widths of the layout (no font; bench_QtRapport measures the real one).
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include "datamodel/DivGrids.h"
-#include "datamodel/Tabeller.h"
-#include "platform/Chart.h"
-#include "platform/InddataGrids.h"
+#include "BenchLokalitet.h"
 #include "report/AkvPrint.h"
-#include "runs/Kvalitetskontrol.h"
-#include "runs/Modelkoersel.h"
-#include "runs/NedstroemVandkvalitet.h"
 
 namespace {
 
-using Analyse = std::array<double, 18>;  // AnalyseData rows 1..18
-
-// Upstream, hotspot and two downstream waters.
-constexpr std::array<Analyse, 4> Boringer{{
-    {9.5, 7.25, 95, 12, 22, 3, 0.05, 0.05, 0.02, 290, 40, 60, 12, 0.3, 0.05, 2.5, 6.5, 0.01},
-    {10.5, 6.85, 120, 13, 25, 3.2, 0.6, 6.5, 0.6, 380, 42, 30, 0.2, 0.3, 0.1, 15, 0.2, 2.5},
-    {10, 6.95, 110, 12, 24, 3.1, 0.4, 3.5, 0.4, 340, 41, 45, 0.5, 0.3, 0.08, 8, 0.3, 0.8},
-    {9.8, 7.05, 100, 12, 23, 3, 0.2, 1.2, 0.2, 310, 40, 52, 3, 0.3, 0.06, 4, 2.5, 0.1},
-}};
-
-void beregnLokalitet() {
-    inddataGrids().restoreDesign();
-    inddataCharts().restoreDesign();
-    NulstilAlleData();
-    InitierGrids();
-    Tabeller& t = tabeller();
-    t.LokalitetData.saet(1, 1, "Gammel tankstation");
-    const char* placeringer[] = {"opstrøm", "hotspot", "nedstr.1", "nedstr.2"};
-    for (int b = 1; b <= 4; ++b) {
-        t.BoringData.saet(1, b + 1, "B10" + std::to_string(b));
-        t.BoringData.saet(2, b + 1, placeringer[b - 1]);
-        t.BoringData.saet(3, b + 1, "0" + std::to_string(b) + "-06-2004");
-        for (int r = 1; r <= 18; ++r)
-            t.AnalyseData.saet(r, b + 1, Boringer[static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(r - 1)]);
-        t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
-        t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);
-    }
-    std::string besked;
-    if (!BeregnKvalitetskontrol(besked)) {
-        std::fprintf(stderr, "%s\n", besked.c_str());
-        std::abort();
-    }
-    BeregnNedstroemVandkvalitet();
-    ModellerMedKalkligevaegt();
-}
-
 void BM_RapportTilForhaandsvisning(benchmark::State& state) {
-    beregnLokalitet();
+    bench::beregnLokalitet();
     int sider = 0;
     for (auto _ : state) {
         AkvPrint print;

@@ -144,8 +144,43 @@ void Sidelayout::beginSide() {
     Side s;
     s.nummer = static_cast<int>(sider_.size()) + 1;
     sider_.push_back(std::move(s));
+    raekker_.clear();
     sideAaben_ = true;
     if (sideStartet) sideStartet();
+}
+
+void Sidelayout::sideskift() {
+    // The heading rows that end the page and stand right above the row to come.
+    std::size_t fra = raekker_.size();
+    int bund = static_cast<int>(std::lround(y_));
+    while (fra > 0 && raekker_[fra - 1].overskrift && raekker_[fra - 1].y + raekker_[fra - 1].hoejde == bund) {
+        --fra;
+        bund = raekker_[fra].y;
+    }
+    // Headings that are all the page holds would only leave an empty page behind.
+    if (fra == 0 || fra == raekker_.size()) {
+        beginSide();
+        y_ = s_.kropTop;
+        return;
+    }
+    const auto celle0 = static_cast<std::ptrdiff_t>(raekker_[fra].foersteCelle);
+    std::vector<Sidecelle>& gammel = sider_.back().celler;
+    std::vector<Sidecelle> flyttes(std::make_move_iterator(gammel.begin() + celle0),
+                                   std::make_move_iterator(gammel.end()));
+    gammel.resize(raekker_[fra].foersteCelle);
+    const std::vector<LagtRaekke> flyttede(raekker_.begin() + static_cast<std::ptrdiff_t>(fra), raekker_.end());
+    beginSide();
+    const int forskyd = s_.kropTop - flyttede.front().y;
+    for (LagtRaekke r : flyttede) {
+        r.foersteCelle -= static_cast<std::size_t>(celle0);
+        r.y += forskyd;
+        raekker_.push_back(r);
+    }
+    for (Sidecelle& c : flyttes) {
+        c.y += forskyd;
+        sider_.back().celler.push_back(std::move(c));
+    }
+    y_ += forskyd;
 }
 
 void Sidelayout::sikrSide() {
@@ -246,11 +281,19 @@ void Sidelayout::tabel(const Tabel& t, double punkter) {
                 if (sc.linjer.size() > plads) sc.linjer.resize(plads);
         }
         // Rows are never split: one that does not fit begins the next page.
+        if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) sideskift();
+        // Headings moved along may leave too little room for the row: then it goes on.
         if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) {
             beginSide();
             y_ = s_.kropTop;
         }
         const int y = static_cast<int>(std::lround(y_));
+        bool fed = false, almindelig = false;
+        for (const auto& sc : celler) {
+            fed = fed || sc.fed;
+            almindelig = almindelig || (!sc.fed && !sc.linjer.empty());
+        }
+        raekker_.push_back({sider_.back().celler.size(), y, static_cast<int>(hoejde), fed && !almindelig});
         for (auto& sc : celler) {
             sc.y = y;
             sc.hoejde = static_cast<int>(hoejde);

@@ -128,7 +128,9 @@ struct Sidehoved {
 std::string MedSidenummer(const std::string& hoejreDel, int side);
 
 // Lays tables out one under the other from a vertical position, page after page.
-// A page begins when something is first placed on it (raising sideStartet first),
+// Rows are never split; a row that does not fit begins the next page, taking with it
+// the heading rows right above it (a block's captions and zone headings, a table's
+// title and heading row), unless they alone fill the page. A page begins when something is first placed on it (raising sideStartet first),
 // so a setting made right after a new page is in force for what the page shows.
 class Sidelayout {
 public:
@@ -160,6 +162,9 @@ public:
 
 private:
     void beginSide();
+    // Begins the next page for a row that does not fit; heading rows standing right
+    // above it at the foot of the page go along, so a heading never ends a page.
+    void sideskift();
     // The text broken into lines that fit the width (twips), words kept whole where
     // they fit; a word wider than the line is broken between characters.
     std::vector<std::string> ombryd(const std::string& tekst, double bredde, double punkter, bool fed) const;
@@ -167,6 +172,13 @@ private:
     const Tekstmaal* maal_;
     Sidemaal s_;
     std::vector<Side> sider_;
+    // The rows on the open page, for moving a page's last headings to the next one.
+    struct LagtRaekke {
+        std::size_t foersteCelle;
+        int y, hoejde;
+        bool overskrift;  // a bold cell and no plain text: a title, caption or heading row
+    };
+    std::vector<LagtRaekke> raekker_;
     bool sideAaben_ = false;
     double y_ = 0;
 };

@@ -253,3 +253,9 @@ void Udskrift::paragraph(const std::string& tekst) {
     layout_.sikrSide();
     layout_.afsnit(tekst, fontSize_);
 }
+
+void Udskrift::userPreviewPage(int side) {
+    const int foer = previewPage_;
+    previewPage_ = std::clamp(side, 1, std::max(1, pageCount()));
+    if (previewPage_ != foer && userPageChanged) userPageChanged();
+}

@@ -103,7 +103,10 @@ public:
     void paragraph(const std::string& tekst);  // "" an empty line
 
     // ---- The user's side: the view reports a page the user scrolled to ----
-    void userPreviewPage(int side) { previewPage_ = std::clamp(side, 1, std::max(1, pageCount())); }
+    void userPreviewPage(int side);
+    // Raised when the user's scrolling has made another page the preview page, so the
+    // window's page text can follow it.
+    std::function<void()> userPageChanged;
 
     // ---- Read back ----
     const std::vector<Side>& sider() const { return layout_.sider(); }

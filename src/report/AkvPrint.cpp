@@ -84,6 +84,8 @@ AkvPrint::AkvPrint() {
     w_.vp.setZoomStep(ZoomTrin);
     w_.vp.pageStarted = [this] { w_.vp.setFontSize(10); };
     w_.tb.onToolClick = [this](const std::string& noegle) { tb_ButtonClick(noegle); };
+    // Scrolling the preview to another page changes the page text as the tools do.
+    w_.vp.userPageChanged = [this] { opdaterSidetekst(); };
     if (PrintvindueService* s = printvindueService()) visning_ = s->lav(w_);
 }
 

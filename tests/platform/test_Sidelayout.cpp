@@ -161,6 +161,49 @@ TEST_F(UdskriftTest, SpaendFedFarveOgJustering) {
     EXPECT_EQ(c[2].lodret, Lodretjustering::Bund);
 }
 
+// Two one-row tables (a caption, a heading) at the foot of page 1 over a table whose
+// first row does not fit: bold rows standing right above it go to page 2 with it.
+TEST_F(UdskriftTest, OverskrifterAfSlutterAldrigEnSide) {
+    struct Tilfaelde {
+        const char* navn;
+        bool fyld;         // a plain row above the headings on page 1
+        bool overskriftFed;  // the second heading bold
+        double mellemrum;  // above the data table
+        const char* side2; // the first text on page 2
+    };
+    for (const Tilfaelde& t : {Tilfaelde{"direkte under", true, true, 0, "Titel"},
+                               Tilfaelde{"med mellemrum", true, true, 100, "Række 1"},
+                               Tilfaelde{"almindelig raekke imellem", true, false, 0, "Række 1"},
+                               Tilfaelde{"kun overskrifter paa siden", false, true, 0, "Række 1"}}) {
+        SCOPED_TRACE(t.navn);
+        SetUp();
+        const int bund = u.layout().sidemaal().kropBund;
+        if (t.fyld) {
+            tabel("<+10600;", {{"fyld"}}, bund - 4 * 290 + 190);
+            u.endTable();
+        }
+        const double y = t.fyld ? u.currentY() : bund - 3 * 290 + 190;
+        tabel("<+5300|<+5300;", {{"Titel", ""}}, y);
+        u.tableCell(Celleindstilling::Fed, 1, 1, 1);
+        u.endTable();
+        tabel("<+5300|<+5300;", {{"Overskrift", "B101"}}, u.currentY());
+        if (t.overskriftFed) u.tableCell(Celleindstilling::Fed, AlleRaekker, 1, AlleRaekker, 2, 1);
+        u.endTable();
+        tabel("<+10600;", raekker(3), u.currentY() + t.mellemrum);
+        u.endTable();
+        u.endDoc();
+
+        ASSERT_EQ(u.pageCount(), 2);
+        const auto& s2 = u.sider()[1].celler;
+        ASSERT_FALSE(s2.empty());
+        EXPECT_EQ(s2.front().linjer.at(0), t.side2);
+        EXPECT_EQ(s2.front().y, u.layout().sidemaal().kropTop);
+        // Page 2 holds the rows moved and the three data rows, one under the other.
+        EXPECT_EQ(u.currentY(), s2.back().y + 290);
+        for (const Sidecelle& c : u.sider()[0].celler) EXPECT_LE(c.y + c.hoejde, bund);
+    }
+}
+
 TEST_F(UdskriftTest, SystemfarvenMedTabellenMalerIntet) {
     u.setBackColor(SystemfarveArbejdsflade);
     u.startTable();

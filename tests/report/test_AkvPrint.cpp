@@ -134,6 +134,17 @@ TEST_F(AkvPrintTest, SidevaerktoejerHolderSidenIndenforDokumentet) {
     EXPECT_TRUE(beskeder.vist.empty());
 }
 
+TEST_F(AkvPrintTest, SidetekstenFoelgerBrugerensRulning) {
+    print->Form_Load();
+    const int n = sider();
+    status->kald.clear();
+    print->vp().userPreviewPage(3);
+    print->vp().userPreviewPage(3);  // still page 3: written once
+    print->tb_ButtonClick("ID_NEXT");
+    EXPECT_EQ(status->kald, (Kald{"setPanelText(1, \"" + Sidetekst(3, n) + "\")",
+                                  "setPanelText(1, \"" + Sidetekst(4, n) + "\")"}));
+}
+
 TEST_F(AkvPrintTest, ZoomHoldesMellemTiOgFirehundrede) {
     print->Form_Load();
     for (int i = 0; i < 20; ++i) print->tb().userClick("ID_ZOOM_IND");

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -24,8 +25,17 @@ QtPrintvindue::QtPrintvindue(Printvindue& w) : w_(w) {
     fremviser_ = udskrift_->widget();
     splitter_->addWidget(fremviser_);
     setCentralWidget(splitter_);
-    // Fits a 1366 x 768 screen with the taskbar.
-    resize(1000, 700);
+    // Room for the A4 page at 100 %, within a 1366 x 768 screen with its taskbar and
+    // the window's frame, in the middle of the screen.
+    QSize stoerrelse(1000, 700);
+    if (const QScreen* s = screen()) {
+        const QRect r = s->availableGeometry();
+        stoerrelse = stoerrelse.boundedTo(r.size() - QSize(40, 60));
+        resize(stoerrelse);
+        move(r.center() - QPoint(stoerrelse.width() / 2, stoerrelse.height() / 2));
+    } else {
+        resize(stoerrelse);
+    }
 
     w_.vindue.setVisning(&vindueVisning_);
     w_.tb.setVisning(&vaerktoejVisning_);

@@ -194,13 +194,25 @@ bool SkrivPdf(const Udskrift& u, const std::string& sti) {
     return p.end();
 }
 
+void UdskrivTil(QPrinter& printer, const Udskrift& u, int foerste, int sidste) {
+    QPainter p;
+    if (!p.begin(&printer)) throw std::runtime_error("printeren kunne ikke åbnes");
+    MalSider(p, printer, u.sider(), u.layout().sidemaal(), foerste, sidste);
+    if (!p.end()) throw std::runtime_error("udskriften kunne ikke afsluttes");
+}
+
+bool HarPrinter(const QPrinter& printer) {
+    return printer.isValid() &&
+           !(printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty());
+}
+
 QtUdskrift::QtUdskrift(Udskrift& u, QWidget* forelder)
     : u_(u), previewPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     forbered(*previewPrinter_);
     preview_ = new QPrintPreviewWidget(previewPrinter_.get(), forelder);
     preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* p) { mal(p, 1, u_.pageCount()); });
+            [this](QPrinter* p) { UdskrivTil(*p, u_, 1, u_.pageCount()); });
     // The user may scroll to another page; the document then reports that page.
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
         if (!foelger_) u_.userPreviewPage(preview_->currentPage());
@@ -213,15 +225,6 @@ QtUdskrift::~QtUdskrift() {
     if (u_.visning() == this) u_.setVisning(nullptr);
     u_.setTekstmaal(nullptr);
     delete preview_;  // before the printer it paints on
-}
-
-void QtUdskrift::mal(QPrinter* printer, int foerste, int sidste) {
-    QPainter p;
-    // A printer or file that cannot be opened or written is the print window's to
-    // report; it must never pass as printed.
-    if (!p.begin(printer)) throw std::runtime_error("printeren kunne ikke åbnes");
-    MalSider(p, *printer, u_.sider(), u_.layout().sidemaal(), foerste, sidste);
-    if (!p.end()) throw std::runtime_error("udskriften kunne ikke afsluttes");
 }
 
 void QtUdskrift::foelg() {
@@ -256,13 +259,13 @@ void QtUdskrift::udskrivDokument() {
     udenForVisning_ = true;
     QPrinter printer(QPrinter::HighResolution);
     forbered(printer);
-    if (!printer.isValid()) {
+    if (!HarPrinter(printer)) {
         // No default printer: the dialog lets the user pick one or print to a PDF file.
         QPrintDialog d(&printer, preview_);
         d.setMinMax(1, std::max(1, u_.pageCount()));
         if (d.exec() != QDialog::Accepted) return;
     }
-    mal(&printer, 1, u_.pageCount());
+    UdskrivTil(printer, u_, 1, u_.pageCount());
 }
 
 void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
@@ -270,7 +273,8 @@ void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
     forbered(printer);
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(std::max(1, foerste), std::max(1, sidste));
-    if (dialog) {
+    // Without a printer the dialog is the only way to print, to a PDF file.
+    if (dialog || !HarPrinter(printer)) {
         QPrintDialog d(&printer, preview_);
         d.setMinMax(1, std::max(1, u_.pageCount()));
         if (d.exec() != QDialog::Accepted) return;
@@ -281,8 +285,6 @@ void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
             foerste = printer.fromPage();
             sidste = printer.toPage();
         }
-    } else if (!printer.isValid()) {
-        return;
     }
-    mal(&printer, foerste, sidste);
+    UdskrivTil(printer, u_, foerste, sidste);
 }

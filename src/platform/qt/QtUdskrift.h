@@ -36,6 +36,14 @@ void MalSider(QPainter& p, QPagedPaintDevice& enhed, const std::vector<Side>& si
 // Writes the whole document to a PDF file on A4; false when the file cannot be written.
 bool SkrivPdf(const Udskrift& u, const std::string& sti);
 
+// Prints pages foerste..sidste on the printer; throws when the printer or its file
+// cannot be opened or the output finished, so a failure never passes as printed.
+void UdskrivTil(QPrinter& printer, const Udskrift& u, int foerste, int sidste);
+
+// False where the machine has no printer to print on and Qt has fallen back to a PDF
+// file without a name: the print dialog must then let the user choose.
+bool HarPrinter(const QPrinter& printer);
+
 class QtUdskrift : public QObject, public UdskriftVisning {
     Q_OBJECT
 public:
@@ -52,7 +60,6 @@ public:
     void visningAendret() override;
 
 private:
-    void mal(QPrinter* printer, int foerste, int sidste);
     void foelg();
 
     Udskrift& u_;

@@ -1,11 +1,14 @@
 // The Qt print window offscreen: opened by the print menu, its eight tools in order
-// with the separators, the page text after each tool, zoom in then out back to the
-// start, and the close box ending the modal show.
+// with the separators, the page text after each tool and after scrolling to the last
+// page, zoom in then out back to the start, and the close box ending the modal show.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QGraphicsView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
@@ -31,6 +34,9 @@ TEST(QtPrintvindue, VaerktoejerSidetekstZoomOgLuk) {
         ASSERT_NE(v, nullptr);  // without a window the show has not waited
         EXPECT_TRUE(v->isVisible());
         EXPECT_EQ(v->windowTitle(), "Print");
+        if (const QScreen* s = v->screen()) {
+            EXPECT_TRUE(s->availableGeometry().contains(v->geometry()));
+        }
         EXPECT_EQ(v->splitter()->count(), 1);
         for (QAction* a : v->vaerktoejslinje()->actions())
             tekster.push_back(a->isSeparator() ? "|" : a->text().toStdString());
@@ -47,6 +53,12 @@ TEST(QtPrintvindue, VaerktoejerSidetekstZoomOgLuk) {
             sidetekster.push_back(v->statuspanel()->text().toStdString());
             zoom.push_back(v->kontroller().vp.zoom());
         }
+        // Scrolled by the user to the last page, the page text follows.
+        if (auto* visning = v->fremviser()->findChild<QGraphicsView*>()) {
+            visning->verticalScrollBar()->setValue(visning->verticalScrollBar()->maximum());
+            QApplication::processEvents();
+            sidetekster.push_back(v->statuspanel()->text().toStdString());
+        }
         v->close();
         lukket = true;
     });
@@ -57,12 +69,12 @@ TEST(QtPrintvindue, VaerktoejerSidetekstZoomOgLuk) {
     EXPECT_EQ(tekster, (std::vector<std::string>{"Første side", "Foregående post", "Næste Post", "Sidste side", "|",
                                                  "Print dokumentet", "Print nuværende side", "|", "Zoom ind",
                                                  "Zoom ud"}));
-    ASSERT_EQ(sidetekster.size(), 7u);
+    ASSERT_EQ(sidetekster.size(), 8u);
     const int n = std::stoi(sidetekster[1].substr(sidetekster[1].rfind(' ') + 1));
     EXPECT_GE(n, 4);
     EXPECT_EQ(sidetekster, (std::vector<std::string>{Sidetekst(1, n), Sidetekst(n, n), Sidetekst(1, n),
                                                      Sidetekst(2, n), Sidetekst(1, n), Sidetekst(1, n),
-                                                     Sidetekst(1, n)}));
+                                                     Sidetekst(1, n), Sidetekst(n, n)}));
     EXPECT_EQ(zoom, (std::vector<double>{100, 100, 100, 100, 125, 100}));
 }
 

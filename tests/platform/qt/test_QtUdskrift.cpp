@@ -3,43 +3,30 @@
 // document's pages.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QApplication>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 
 #include "celler/Talformat.h"
 #include "datamodel/Tabeller.h"
 #include "platform/qt/QtUdskrift.h"
 #include "report/Analyseoplysninger.h"
 #include "support/KendtLokalitet.h"
+#include "support/Poppler.h"
 #include "support/QtTestMiljoe.h"
 #include "support/TempDir.h"
 
 namespace {
-
-std::string koer(const std::string& kommando) {
-    std::string ud;
-    if (FILE* f = ::popen(kommando.c_str(), "r")) {
-        std::array<char, 4096> buf;
-        while (std::size_t n = std::fread(buf.data(), 1, buf.size(), f)) ud.append(buf.data(), n);
-        ::pclose(f);
-    }
-    return ud;
-}
-
-// The page count that pdfinfo reports, -1 when it reports none.
-int sider(const std::string& info) {
-    const auto i = info.find("Pages:");
-    return i == std::string::npos ? -1 : std::atoi(info.c_str() + i + 6);
-}
-
-bool popplerFindes() { return std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") == 0; }
 
 class QtUdskriftTest : public ::testing::Test {
 protected:
@@ -85,16 +72,16 @@ TEST_F(QtUdskriftTest, FontenErLiberationSerif) {
 }
 
 TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
-    if (!popplerFindes()) GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
+    if (!PopplerFindes()) GTEST_SKIP() << "pdfinfo/pdftotext (poppler-utils) are not installed";
     tabeller().KomponentData.saet(2, 0, "Tetrachlorethylen med nedbrydningsprodukter");
     byg("Grus|grav %d");
     const std::string sti = pdf("inddata.pdf");
 
-    const std::string info = koer("pdfinfo '" + sti + "'");
-    EXPECT_EQ(sider(info), 1) << info;
+    EXPECT_EQ(PdfSider(sti), 1);
+    const std::string info = Koer("pdfinfo '" + sti + "'");
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 
-    const std::string tekst = koer("pdftotext -layout '" + sti + "' -");
+    const std::string tekst = PdfTekst(sti);
     for (const char* s : {"Analyseoplysninger for Grus|grav %d", "Side 1", "Analyseoplysninger", "Lokalitet",
                           "Boringskontrol", "Hydraulisk placering", "Temperatur", "°C", "7,25", "Fosfat -fosfor",
                           "Forurenings komponenter", "Afstand/opholdstid", "35,5", "0,012", "Tetrachlorethylen"})
@@ -106,7 +93,7 @@ TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
     EXPECT_EQ(tekst.substr(linje, 12), "Grus|grav %d") << tekst.substr(linje, side - linje + 6);
 
     if (std::system("command -v pdffonts >/dev/null") == 0) {
-        const std::string fonte = koer("pdffonts '" + sti + "'");
+        const std::string fonte = Koer("pdffonts '" + sti + "'");
         EXPECT_NE(fonte.find("LiberationSerif"), std::string::npos) << fonte;
         EXPECT_NE(fonte.find("LiberationSerif-Bold"), std::string::npos) << fonte;
     }
@@ -125,9 +112,50 @@ TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
     vp.setZoom(150);
     EXPECT_NEAR(vis->widget()->zoomFactor(), 1.5, 1e-9);
 
-    if (!popplerFindes()) return;
-    const std::string info = koer("pdfinfo '" + pdf("flere.pdf") + "'");
-    EXPECT_EQ(sider(info), 2) << info;
+    if (!PopplerFindes()) return;
+    EXPECT_EQ(PdfSider(pdf("flere.pdf")), 2);
+}
+
+// A PDF file that cannot be made is a failure the print window reports, never a
+// silent success; one that can holds exactly the pages asked for.
+TEST_F(QtUdskriftTest, UdskriftTilEnFilDerIkkeKanLavesFejler) {
+    vp.startDoc();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) vp.newPage();
+        UdskrivAnalyseoplysninger(vp);
+    }
+    vp.endDoc();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir / "findes-ikke/side.pdf"));
+    EXPECT_THROW(UdskrivTil(printer, vp, 2, 2), std::runtime_error);
+
+    printer.setOutputFileName(QString::fromStdString(dir / "side.pdf"));
+    EXPECT_TRUE(HarPrinter(printer));
+    ASSERT_NO_THROW(UdskrivTil(printer, vp, 2, 3));
+    if (PopplerFindes()) {
+        EXPECT_EQ(PdfSider(dir / "side.pdf"), 2);
+    }
+}
+
+// Where the machine has no printer, printing the whole document offers the print
+// dialog (with printing to a PDF file); cancelled, it prints nothing and fails nothing.
+TEST_F(QtUdskriftTest, UdenPrinterTilbydesDialogen) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    byg("Grusgrav");
+    EXPECT_FALSE(HarPrinter(QPrinter(QPrinter::HighResolution)));
+    int dialoger = 0;
+    const auto fortryd = [&] {
+        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            ++dialoger;
+            d->reject();
+        }
+    };
+    QTimer::singleShot(0, fortryd);
+    EXPECT_NO_THROW(vis->udskrivDokument());
+    QTimer::singleShot(0, fortryd);
+    EXPECT_NO_THROW(vis->udskrivSider(false, 1, 1));
+    EXPECT_EQ(dialoger, 2);
 }
 
 }  // namespace

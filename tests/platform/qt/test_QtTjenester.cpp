@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/qt/QtBeskeder.h"
 #include "platform/qt/QtTjenester.h"
@@ -59,6 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
                       BeskedSvar::OK},
         BoksTilfaelde{"Log10(0) kan ikke beregnes", BeskedIkon::Ingen, BeskedKnapper::OK, "", QMessageBox::NoIcon,
                       "Akvifer", {"OK"}, BeskedSvar::OK}));
+
+// LF CR is one break, a second LF a blank line; breaks at the end are not shown.
+TEST(QtBeskeder, LineBreaksInEitherOrderShowOnce) {
+    const std::vector<std::pair<std::string, QString>> tilfaelde{
+        {"Den indtastede værdi: 15\n\rer udenfor intervalet\n\n\r 5 < PH < 10\r\n\nVær\n\rsom",
+         "Den indtastede værdi: 15\ner udenfor intervalet\n\n 5 < PH < 10\n\nVær\nsom"},
+        {"Den indtastede værdi: x\n\rer længere end 50 tegn\n\n\r\r\n\n", "Den indtastede værdi: x\ner længere end 50 tegn"},
+        {"a\r\nb\rc\nd", "a\nb\nc\nd"},
+    };
+    for (const auto& [tekst, vist] : tilfaelde)
+        EXPECT_EQ(lavBeskedboks(tekst, BeskedIkon::Ingen, BeskedKnapper::OK, "")->text(), vist) << tekst;
+}
 
 TEST(QtBeskeder, TheServiceAnswersWithTheButtonTheUserPressed) {
     QtBeskeder service;

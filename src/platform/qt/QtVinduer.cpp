@@ -63,6 +63,11 @@ QtKnap::~QtKnap() {
     if (knap_.visning() == this) knap_.setVisning(nullptr);
 }
 
+QSize QtKnap::sizeHint() const {
+    const QSize s = QPushButton::sizeHint();
+    return {s.width() + 2 * fontMetrics().averageCharWidth(), s.height() + 4};
+}
+
 void QtKnap::aendret() {
     setText(tekst(knap_.caption()));
     setVisible(knap_.visible());

@@ -32,17 +32,19 @@
 
 namespace {
 
-// A program as a new process has it: the tables empty, no file, no window shown.
-void NytProgramsTilstand() {
-    NulstilAlleData();
-    tilstand().FilNavn.clear();
-    for (Vindue* v : {&startKontroller().frmStart, &slutKontroller().frmSlut, &inddataKontroller().frmInddata})
-        v->hide();
-}
+// What a new process starts from: the tables empty, no file, no window shown. Made
+// before the program, so its windows open on it.
+struct NyProces {
+    NyProces() {
+        NulstilAlleData();
+        tilstand().FilNavn.clear();
+        for (Vindue* v : {&startKontroller().frmStart, &slutKontroller().frmSlut, &inddataKontroller().frmInddata})
+            v->hide();
+    }
+};
 
 // The program with the test's dialogs and boxes installed over its own.
-struct KoerendeProgram {
-    KoerendeProgram() { NytProgramsTilstand(); }
+struct KoerendeProgram : NyProces {
     AkviferProgram program;
     RecordingFilDialoger dialoger;
     RecordingBeskeder beskeder;

@@ -13,6 +13,7 @@
 #include "platform/qt/QtBeskeder.h"
 #include "platform/qt/QtTjenester.h"
 #include "support/QtTestMiljoe.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -115,6 +116,34 @@ TEST(QtFilDialoger, ACancelIsNoPath) {
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) d->reject();
     });
     EXPECT_EQ(dialoger.aaben({}), std::nullopt);
+}
+
+// A dialog without a start name opens in the folder of the file chosen last, as a
+// load after a save to another folder expects.
+TEST(QtFilDialoger, ADialogWithoutAStartNameOpensInTheFolderChosenLast) {
+    TempDir dir;
+    const QString fil = QString::fromStdString(dir / "grube.akv");
+    QtFilDialoger dialoger;
+    QString mappe;
+    auto svar = [&](bool accepter) {
+        QTimer::singleShot(0, [&, accepter] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                    mappe = d->directory().absolutePath();
+                    if (accepter) {
+                        d->selectFile(fil);
+                        static_cast<QDialog*>(d)->accept();  // the dialog's own, checks and all
+                    } else {
+                        d->reject();
+                    }
+                }
+        });
+    };
+    svar(true);
+    EXPECT_EQ(dialoger.gem({"", {}, "", "akv"}), fil.toStdString());
+    svar(false);
+    EXPECT_EQ(dialoger.aaben({}), std::nullopt);
+    EXPECT_EQ(mappe, QString::fromStdString(dir.path()));
 }
 
 TEST(QtVentemarkoer, TheHourglassForTheGuardsLifetime) {

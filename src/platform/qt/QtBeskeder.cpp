@@ -17,9 +17,16 @@ QMessageBox::Icon qtIkon(BeskedIkon i) {
     return QMessageBox::NoIcon;
 }
 
-// Texts written with a carriage return before the line feed show one break.
+// A line feed and a carriage return make one break in either order: the messages
+// break their lines with LF CR and mark a blank line with a second LF. Breaks at the
+// end would only leave empty space under the text.
 QString visningstekst(const std::string& s) {
-    return QString::fromStdString(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n');
+    QString t = QString::fromStdString(s)
+                    .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                    .replace('\r', '\n');
+    while (t.endsWith('\n')) t.chop(1);
+    return t;
 }
 
 }  // namespace

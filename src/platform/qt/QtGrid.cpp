@@ -393,4 +393,11 @@ void QtGrid::aktuelCelleFlyttet() { view_->foelgAktuelCelle(); }
 
 void QtGrid::redigeringSlut() { view_->lukEditor(); }
 
-void QtGrid::fokusOenskes() { view_->setFocus(); }
+// A refused value waits in its editor: the focus goes there, so the user can correct
+// it at once.
+void QtGrid::fokusOenskes() {
+    if (QWidget* e = view_->aabenEditor())
+        e->setFocus();
+    else
+        view_->setFocus();
+}

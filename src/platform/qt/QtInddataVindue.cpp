@@ -112,6 +112,9 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
         botRaekke->addWidget(k);
     }
     botRaekke->addStretch(1);
+    // The row keeps its height in the modes without bottom buttons, so the tabs do
+    // not change size (and are not laid out and drawn anew) at every mode switch.
+    botRaekke->addStrut(botKeys_[0]->sizeHint().height());
     auto* navRaekke = new QHBoxLayout;
     for (int i = 0; i < InddataKontroller::AntalNavKeys; ++i) {
         auto* k = new QtKnap(kontroller.NavKey[static_cast<std::size_t>(i)], this);

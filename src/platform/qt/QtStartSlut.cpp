@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/StartSlutKontroller.h"
@@ -92,6 +93,15 @@ void QtMenuVindue::aendret() {
     if (vindue_.shown() == isVisible()) return;
     // A plain show or hide: hide() sends no close event, so an internal unload never
     // reaches closeEvent.
+    if (vindue_.shown()) {
+        // In the middle of the screen, as a program's opening window stands.
+        adjustSize();
+        if (const QScreen* s = screen()) {
+            QRect r = frameGeometry();
+            r.moveCenter(s->availableGeometry().center());
+            move(r.topLeft());
+        }
+    }
     setVisible(vindue_.shown());
     if (vindue_.shown()) {
         raise();

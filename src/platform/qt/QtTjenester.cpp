@@ -1,6 +1,7 @@
 #include "platform/qt/QtTjenester.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 void QtVentemarkoer::start() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -42,8 +43,10 @@ std::optional<std::string> QtFilDialoger::gem(const FilDialogValg& valg) { retur
 
 std::optional<std::string> QtFilDialoger::vis(const FilDialogValg& valg, bool gem) {
     auto d = lavFilDialog(valg, gem, QApplication::activeWindow());
+    if (valg.startnavn.empty() && !mappe_.isEmpty()) d->setDirectory(mappe_);
     if (d->exec() != QDialog::Accepted) return std::nullopt;
     const QStringList valgte = d->selectedFiles();
     if (valgte.isEmpty() || valgte.first().isEmpty()) return std::nullopt;
+    mappe_ = QFileInfo(valgte.first()).absolutePath();
     return valgte.first().toStdString();
 }

@@ -23,4 +23,7 @@ public:
 
 private:
     std::optional<std::string> vis(const FilDialogValg& valg, bool gem);
+
+    // The folder of the last file chosen: a dialog without a start name opens there.
+    QString mappe_;
 };

@@ -36,9 +36,12 @@ void QtFaneblade::tilfoejSide(QWidget* side) {
 
 void QtFaneblade::aendret() {
     const QSignalBlocker blok(this);
+    // Only what changed: a mode switch reports every one of its steps, and each
+    // change of visibility lays the tab bar out anew.
     for (int i = 0; i < count() && i < faneblade_.antal(); ++i) {
-        setTabText(i, tekst(faneblade_.caption(i)));
-        setTabVisible(i, faneblade_.visible(i));
+        const QString t = tekst(faneblade_.caption(i));
+        if (tabText(i) != t) setTabText(i, t);
+        if (isTabVisible(i) != faneblade_.visible(i)) setTabVisible(i, faneblade_.visible(i));
     }
     const int c = faneblade_.current();
     if (c < count() && faneblade_.visible(c) && currentIndex() != c) setCurrentIndex(c);
@@ -61,6 +64,11 @@ QtKnap::QtKnap(Knap& knap, QWidget* parent) : QPushButton(parent), knap_(knap) {
 
 QtKnap::~QtKnap() {
     if (knap_.visning() == this) knap_.setVisning(nullptr);
+}
+
+QSize QtKnap::sizeHint() const {
+    const QSize s = QPushButton::sizeHint();
+    return {s.width() + 2 * fontMetrics().averageCharWidth(), s.height() + 4};
 }
 
 void QtKnap::aendret() {

@@ -44,6 +44,9 @@ public:
 
     Knap& knap() { return knap_; }
 
+    // Room around the caption, so a long caption does not touch the edges.
+    QSize sizeHint() const override;
+
     // KnapVisning
     void aendret() override;
 

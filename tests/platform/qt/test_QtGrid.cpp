@@ -94,6 +94,25 @@ protected:
     std::unique_ptr<QtGrid> w;
 };
 
+// The program's focus on a grid whose refused value waits in the editor lands in the
+// editor, where the next key corrects it.
+TEST_F(QtGridTest, FocusFromTheProgramGoesToTheEditorOfARefusedValue) {
+    grid.beforeColUpdate = [](int, Variant&, bool& cancel) { cancel = true; };
+    QApplication::setActiveWindow(w.get());
+    QLineEdit* le = aabn(1, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "4");
+    tast(le, Qt::Key_Return);
+    ASSERT_EQ(w->view()->aabenEditor(), le);
+    w->view()->setFocus();
+    grid.setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), le);
+    grid.beforeColUpdate = nullptr;
+    grid.userEscape();
+    grid.setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), w->view());
+}
+
 TEST_F(QtGridTest, RefusedEditLeavesTableAndKeepsEditorWithRefusedText) {
     int kald = 0;
     grid.beforeColUpdate = [&](int col, Variant& old, bool& cancel) {

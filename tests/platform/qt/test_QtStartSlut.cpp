@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/StartSlutKontroller.h"
@@ -64,6 +65,9 @@ TEST(QtStartSlut, LukkeboksGaarGennemLogikkenSkjulGoerIkke) {
 
     v.show();
     EXPECT_TRUE(vinduer.slut().isVisible());
+    // Shown in the middle of its screen.
+    const QPoint midt = vinduer.slut().screen()->availableGeometry().center();
+    EXPECT_LE((vinduer.slut().frameGeometry().center() - midt).manhattanLength(), 4);
     vinduer.slut().knap("Fortryd")->click();
     EXPECT_EQ(klik, 1);
 

@@ -6,10 +6,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/qt/QtBeskeder.h"
 #include "platform/qt/QtTjenester.h"
 #include "support/QtTestMiljoe.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -60,6 +64,18 @@ INSTANTIATE_TEST_SUITE_P(
         BoksTilfaelde{"Log10(0) kan ikke beregnes", BeskedIkon::Ingen, BeskedKnapper::OK, "", QMessageBox::NoIcon,
                       "Akvifer", {"OK"}, BeskedSvar::OK}));
 
+// LF CR is one break, a second LF a blank line; breaks at the end are not shown.
+TEST(QtBeskeder, LineBreaksInEitherOrderShowOnce) {
+    const std::vector<std::pair<std::string, QString>> tilfaelde{
+        {"Den indtastede værdi: 15\n\rer udenfor intervalet\n\n\r 5 < PH < 10\r\n\nVær\n\rsom",
+         "Den indtastede værdi: 15\ner udenfor intervalet\n\n 5 < PH < 10\n\nVær\nsom"},
+        {"Den indtastede værdi: x\n\rer længere end 50 tegn\n\n\r\r\n\n", "Den indtastede værdi: x\ner længere end 50 tegn"},
+        {"a\r\nb\rc\nd", "a\nb\nc\nd"},
+    };
+    for (const auto& [tekst, vist] : tilfaelde)
+        EXPECT_EQ(lavBeskedboks(tekst, BeskedIkon::Ingen, BeskedKnapper::OK, "")->text(), vist) << tekst;
+}
+
 TEST(QtBeskeder, TheServiceAnswersWithTheButtonTheUserPressed) {
     QtBeskeder service;
     for (const char* knap : {"Ja", "Nej"}) {
@@ -100,6 +116,34 @@ TEST(QtFilDialoger, ACancelIsNoPath) {
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) d->reject();
     });
     EXPECT_EQ(dialoger.aaben({}), std::nullopt);
+}
+
+// A dialog without a start name opens in the folder of the file chosen last, as a
+// load after a save to another folder expects.
+TEST(QtFilDialoger, ADialogWithoutAStartNameOpensInTheFolderChosenLast) {
+    TempDir dir;
+    const QString fil = QString::fromStdString(dir / "grube.akv");
+    QtFilDialoger dialoger;
+    QString mappe;
+    auto svar = [&](bool accepter) {
+        QTimer::singleShot(0, [&, accepter] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                    mappe = d->directory().absolutePath();
+                    if (accepter) {
+                        d->selectFile(fil);
+                        static_cast<QDialog*>(d)->accept();  // the dialog's own, checks and all
+                    } else {
+                        d->reject();
+                    }
+                }
+        });
+    };
+    svar(true);
+    EXPECT_EQ(dialoger.gem({"", {}, "", "akv"}), fil.toStdString());
+    svar(false);
+    EXPECT_EQ(dialoger.aaben({}), std::nullopt);
+    EXPECT_EQ(mappe, QString::fromStdString(dir.path()));
 }
 
 TEST(QtVentemarkoer, TheHourglassForTheGuardsLifetime) {

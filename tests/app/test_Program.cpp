@@ -1,0 +1,312 @@
+// The whole program on Qt, offscreen, with the file dialogs and message boxes
+// answered by the test: a site typed into the real grids, quality control, a model
+// run, the print preview, saved on the way out and loaded again by a fresh start;
+// and every mode of the work window reached by its own buttons.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Program.h"
+#include "celler/Talformat.h"
+#include "datamodel/Beregningstilstand.h"
+#include "datamodel/Tabeller.h"
+#include "platform/InddataKontroller.h"
+#include "platform/StartSlutKontroller.h"
+#include "platform/qt/QtInddataVindue.h"
+#include "platform/qt/QtStartSlut.h"
+#include "support/BeregnetLokalitet.h"
+#include "support/QtCelletekst.h"
+#include "support/QtTestMiljoe.h"
+#include "support/RecordingBeskeder.h"
+#include "support/RecordingFilDialoger.h"
+#include "support/TempDir.h"
+#include "windows/Vinduestilstand.h"
+
+namespace {
+
+// What a new process starts from: the tables empty, no file, no window shown. Made
+// before the program, so its windows open on it.
+struct NyProces {
+    NyProces() {
+        NulstilAlleData();
+        tilstand().FilNavn.clear();
+        for (Vindue* v : {&startKontroller().frmStart, &slutKontroller().frmSlut, &inddataKontroller().frmInddata})
+            v->hide();
+    }
+};
+
+// The program with the test's dialogs and boxes installed over its own.
+struct KoerendeProgram : NyProces {
+    AkviferProgram program;
+    RecordingFilDialoger dialoger;
+    RecordingBeskeder beskeder;
+
+    QtInddataVindue& vindue() const { return program.inddataVindue(); }
+    QtMenuKnap* startKnap(const char* navn) const { return program.startSlut().start().knap(navn); }
+    QtMenuKnap* slutKnap(const char* navn) const { return program.startSlut().slut().knap(navn); }
+};
+
+void tast(QWidget* w, int key, const QString& tekst = {}) {
+    QKeyEvent tryk(QEvent::KeyPress, key, Qt::NoModifier, tekst);
+    QApplication::sendEvent(w, &tryk);
+    QKeyEvent slip(QEvent::KeyRelease, key, Qt::NoModifier, tekst);
+    QApplication::sendEvent(w, &slip);
+    QApplication::processEvents();  // the delegate commits on Enter through a queued call
+}
+
+// Opens the cell's editor, types the text key by key and presses Enter; the editor
+// stays open when the value is refused.
+QLineEdit* skriv(QtGrid* g, int row, int col, const std::string& tekst) {
+    QtGridView* v = g->view();
+    const QModelIndex i = v->model()->index(row, col);
+    v->setCurrentIndex(i);
+    if (!v->aabenEditor()) v->edit(i);
+    auto* le = qobject_cast<QLineEdit*>(v->aabenEditor());
+    if (!le) return nullptr;
+    le->selectAll();
+    tast(le, Qt::Key_Delete);
+    for (QChar c : QString::fromStdString(tekst)) tast(le, Qt::Key_A, QString(c));
+    tast(le, Qt::Key_Return);
+    return le;
+}
+
+std::string Tal(double v) { return Talformat::aktuel().formater(v); }
+
+const std::vector<const char*> InputGrids{"TDBGrid4", "TDBGrid22", "TDBGrid1", "TDBGrid6", "TDBGrid2"};
+
+// Every cell of the five input grids: as the tables hold it and as the Qt grids show it.
+std::vector<std::string> Inddata(const QtInddataVindue& w) {
+    std::vector<std::string> r;
+    Tabeller& t = tabeller();
+    for (const GridTabel* g : {&t.LokalitetData, &t.BoringData, &t.AnalyseData, &t.AfstandData, &t.KomponentData})
+        for (int rr = g->foersteRaekke(); rr <= g->sidsteRaekke(); ++rr)
+            for (int c = g->foersteSoejle(); c <= g->sidsteSoejle(); ++c) r.push_back(TekstForm(g->hent(rr, c)));
+    for (const char* navn : InputGrids) {
+        QtGrid* g = w.grid(navn);
+        for (int rr = 0; rr < g->model()->rowCount(); ++rr)
+            for (int c = 0; c < g->model()->columnCount(); ++c)
+                r.push_back(std::string(navn) + " " + celletekst(g, rr, c).toStdString());
+    }
+    return r;
+}
+
+// Runs the event loop until the program ends itself; 1 when it never did.
+int KoerTilProgrammetSlutter(const std::function<void()>& handling) {
+    QTimer vagt;
+    vagt.setSingleShot(true);
+    QObject::connect(&vagt, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    vagt.start(20000);
+    QTimer::singleShot(0, handling);
+    return QApplication::exec();
+}
+
+TEST(Program, ASiteTypedCalculatedPrintedAndSavedOnTheWayOutComesBackWhole) {
+    TempDir dir;
+    const std::string sti = dir / "tankstation.akv";
+    std::vector<std::string> indtastet;
+    {
+        KoerendeProgram p;
+        p.program.start();
+        ASSERT_TRUE(p.program.startSlut().start().isVisible());
+        p.startKnap("NyeData")->click();
+        ASSERT_FALSE(p.program.startSlut().start().isVisible());
+        ASSERT_TRUE(p.vindue().isVisible());
+        EXPECT_EQ(p.vindue().windowTitle(), "Akvifer v 2.0 - Inddata og Kvalitetskontrol");
+
+        // The site through the grids of tab 0, one key at a time; one value refused.
+        QtInddataVindue& w = p.vindue();
+        const auto& analyser = BeregnetLokalitetsAnalyser();
+        ASSERT_TRUE(skriv(w.grid("TDBGrid4"), 0, 1, "Gammel tankstation"));
+        const char* navne[] = {"B101", "B102", "B103", "B104"};
+        const char* placeringer[] = {"opstrøm", "hotspot", "nedstr.1", "nedstr.2"};
+        for (int b = 1; b <= 4; ++b) {
+            skriv(w.grid("TDBGrid22"), 0, b + 1, navne[b - 1]);
+            skriv(w.grid("TDBGrid22"), 1, b + 1, placeringer[b - 1]);
+            skriv(w.grid("TDBGrid22"), 2, b + 1, "0" + std::to_string(b) + "-06-2004");
+            for (int i = 0; i < 18; ++i)
+                skriv(w.grid("TDBGrid1"), i, b + 1,
+                      Tal(analyser[static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(i)]));
+            skriv(w.grid("TDBGrid6"), 0, b + 1, Tal(100.0 * (b - 1)));
+            skriv(w.grid("TDBGrid2"), 0, b + 1, Tal(b == 2 ? 12.5 : 5.0 / b));
+        }
+        skriv(w.grid("TDBGrid6"), 0, 1, "meter");
+        skriv(w.grid("TDBGrid2"), 0, 0, "Benzen");
+        ASSERT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+
+        ASSERT_TRUE(skriv(w.grid("TDBGrid1"), 1, 3, "15"));
+        ASSERT_EQ(p.beskeder.vist.size(), 1u);
+        EXPECT_EQ(p.beskeder.vist[0].tekst.rfind("Den indtastede værdi: 15\n\rer udenfor intervalet\n\n\r 5 < PH < 10", 0),
+                  0u);
+        EXPECT_EQ(p.beskeder.vist[0].ikon, BeskedIkon::Udraab);
+        EXPECT_EQ(p.beskeder.vist[0].titel, "Inddatakontrol");
+        EXPECT_EQ(TekstForm(tabeller().AnalyseData.hent(2, 3)), Tal(analyser[1][1]));
+        skriv(w.grid("TDBGrid1"), 1, 3, Tal(analyser[1][1]));
+        EXPECT_EQ(w.grid("TDBGrid1")->view()->aabenEditor(), nullptr);
+        p.beskeder.vist.clear();
+
+        EXPECT_EQ(TekstForm(tabeller().AnalyseData.hent(18, 5)), Tal(analyser[3][17]));
+        EXPECT_EQ(tabeller().KomponentData.hent(1, 0), Variant("Benzen"));
+
+        w.botKey(0)->click();  // "Kvalitetskontrol af data"
+        ASSERT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+        EXPECT_EQ(vinduer().TilstandsNoegle, "Kvalitetskontrol");
+        EXPECT_EQ(w.SSTab1()->currentIndex(), 2);
+        EXPECT_EQ(tilstand().AntalBoringer, 4);
+        EXPECT_NE(celletekst(w.grid("TDBGrid3"), 0, 2), "");
+
+        ASSERT_EQ(w.navKey(0)->text(), "Geokemisk modellering");
+        w.navKey(0)->click();
+        ASSERT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+        EXPECT_EQ(w.windowTitle(), "Akvifer v 2.0 - Geokemisk modellering");
+        EXPECT_EQ(w.SSTab1()->currentIndex(), 4);
+        EXPECT_TRUE(tabeller().OploesningData.hent(2, 2).isNumber());
+        EXPECT_NE(celletekst(w.grid("TDBGrid14"), 1, 2), "");
+
+        // The preview opens modally over the work window and is closed by its close box.
+        int sider = 0;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QtPrintvindue* pv = p.program.printvinduer().aaben();
+            if (!pv) return;
+            modal = pv->isVisible() && pv->isModal();
+            sider = pv->kontroller().vp.pageCount();
+            pv->close();
+        });
+        w.printmenu()->click();
+        EXPECT_TRUE(modal);
+        EXPECT_GE(sider, 3);
+        EXPECT_EQ(p.program.printvinduer().aaben(), nullptr);
+        EXPECT_TRUE(w.isVisible());
+
+        indtastet = Inddata(w);
+
+        w.afslut()->click();
+        EXPECT_FALSE(w.isVisible());
+        ASSERT_TRUE(p.program.startSlut().slut().isVisible());
+
+        p.dialoger.svarene.push_back(sti);
+        EXPECT_EQ(KoerTilProgrammetSlutter([&] { p.slutKnap("GemAlt")->click(); }), 0);
+        ASSERT_EQ(p.dialoger.vist.size(), 1u);
+        EXPECT_TRUE(p.dialoger.vist[0].gem);
+        EXPECT_EQ(p.dialoger.vist[0].valg.startnavn, "");
+        EXPECT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+        ASSERT_TRUE(std::filesystem::exists(sti));
+    }
+    {
+        KoerendeProgram p;
+        ASSERT_EQ(TekstForm(tabeller().LokalitetData.hent(1, 1)), "");
+        p.program.start();
+        p.dialoger.svarene.push_back(sti);
+        p.startKnap("EksisterendeData")->click();
+        ASSERT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+        ASSERT_EQ(p.dialoger.vist.size(), 1u);
+        EXPECT_FALSE(p.dialoger.vist[0].gem);
+        EXPECT_EQ(p.dialoger.vist[0].valg.titel, "Åben eksisterende data");
+        EXPECT_FALSE(p.program.startSlut().start().isVisible());
+        ASSERT_TRUE(p.vindue().isVisible());
+        EXPECT_EQ(tilstand().FilNavn, sti);
+        EXPECT_EQ(vinduer().TilstandsNoegle, "OpenNoCalculations");
+        EXPECT_EQ(Inddata(p.vindue()), indtastet);
+    }
+}
+
+// The mode table as the Qt window shows it, reached through the real buttons.
+struct Skridt {
+    const char* knap;  // "bot2", "nav1": the button clicked to get here
+    const char* noegle;
+    const char* titel;
+    std::vector<int> faner;  // visible
+    int aktuel;
+    std::vector<std::string> bund;  // the visible bottom buttons' texts
+    std::vector<std::string> nav;
+    int standard;  // the bottom button with the default mark, -1 none
+};
+
+TEST(Program, EverySevenModesReachedByTheButtonsShowsItsTabsAndButtons) {
+    const std::string kk = "Inddata og Kvalitetskontrol";
+    const std::vector<std::string> kvalBund{"Kvalitetskontrol af data", "Prøveoplysninger",
+                                            "Justering af inddata pH til kalkligevægt", "Vis grundvandstype"};
+    const std::vector<std::string> kvalNav{"Geokemisk modellering", "1. ordens model for nedbrydning"};
+    const std::vector<std::string> modelBund{"Geokemisk modellering med tvungen kalkligevægt",
+                                             "Geokemisk modellering uden tvungen kalkligevægt", "Grafisk afbildning",
+                                             "Mellemregning"};
+    const std::vector<std::string> modelNav{"Inddata og kvalitetskontrol", "1. ordens model for nedbrydning"};
+    const std::vector<std::string> tilbage{"Inddata og kvalitetskontrol", "Geokemisk modellering"};
+    const std::vector<Skridt> skridt{
+        {"", "OpenNoCalculations", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0}, 0,
+         {"Kvalitetskontrol af data"}, {}, -1},
+        {"bot0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1},
+        {"bot3", "Grundvand", "Akvifer v 2.0 - Grundvand", {3}, 3, {}, tilbage, -1},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
+        {"bot2", "GraficModelling", "Akvifer v 2.0 - Grafisk fremstilling", {1, 6}, 6, {}, tilbage, -1},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
+        {"bot3", "Mellemregning", "Akvifer v 2.0 - Mellemregning", {7}, 7, {}, tilbage, -1},
+        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1},
+        {"nav1", "1stOrder", "Akvifer v 2.0 - 1. ordens model for naturlig nedbrydning", {9}, 9,
+         {"1. ordens model for nedbrydning"}, tilbage, -1},
+        {"bot0", "1stOrder", "Akvifer v 2.0 - 1. ordens model for naturlig nedbrydning", {9}, 9,
+         {"1. ordens model for nedbrydning"}, tilbage, -1},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
+        {"bot1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 1},
+        // A mode switch takes the mark from BotKey(0) only; BotKey(1) keeps the one
+        // the run without forced equilibrium gave it.
+        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, 1},
+    };
+
+    KoerendeProgram p;
+    p.program.start();
+    p.startKnap("NyeData")->click();
+    QtInddataVindue& w = p.vindue();
+    // The site written straight into the tables: typing it is the test above.
+    Tabeller& t = tabeller();
+    for (int b = 1; b <= 4; ++b) {
+        t.BoringData.saet(1, b + 1, "B" + std::to_string(b));
+        t.BoringData.saet(2, b + 1, "P" + std::to_string(b));
+        for (int i = 1; i <= 18; ++i)
+            t.AnalyseData.saet(i, b + 1, BeregnetLokalitetsAnalyser()[static_cast<std::size_t>(b - 1)]
+                                                                     [static_cast<std::size_t>(i - 1)]);
+        t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
+        t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);
+    }
+
+    for (const Skridt& s : skridt) {
+        SCOPED_TRACE(std::string(s.noegle) + " by " + s.knap);
+        const std::string k = s.knap;
+        if (!k.empty()) {
+            QtKnap* knap = k.rfind("bot", 0) == 0 ? w.botKey(k[3] - '0') : w.navKey(k[3] - '0');
+            ASSERT_TRUE(knap->isVisible());
+            knap->click();
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(p.beskeder.tekster(), std::vector<std::string>{});
+        EXPECT_EQ(vinduer().TilstandsNoegle, s.noegle);
+        EXPECT_EQ(w.windowTitle().toStdString(), s.titel);
+        std::vector<int> faner;
+        for (int i = 0; i < InddataKontroller::AntalFaner; ++i)
+            if (w.SSTab1()->isTabVisible(i)) faner.push_back(i);
+        EXPECT_EQ(faner, s.faner);
+        EXPECT_EQ(w.SSTab1()->currentIndex(), s.aktuel);
+        std::vector<std::string> bund, nav;
+        int standard = -1;
+        for (int i = 0; i < InddataKontroller::AntalBotKeys; ++i)
+            if (w.botKey(i)->isVisible()) {
+                bund.push_back(w.botKey(i)->text().toStdString());
+                if (w.botKey(i)->isDefault()) standard = i;
+            }
+        for (int i = 0; i < InddataKontroller::AntalNavKeys; ++i)
+            if (w.navKey(i)->isVisible()) nav.push_back(w.navKey(i)->text().toStdString());
+        EXPECT_EQ(bund, s.bund);
+        EXPECT_EQ(nav, s.nav);
+        EXPECT_EQ(standard, s.standard);
+    }
+}
+
+}  // namespace

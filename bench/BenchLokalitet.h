@@ -1,7 +1,7 @@
 #pragma once
-// A computed site for the report benchmarks: four boreholes (upstream, hotspot, two
-// downstream) written into the input tables, then quality control, the downstream
-// run and the model run, as the work window runs them.
+// The benchmarks' waters, and a computed site for the report benchmarks: four
+// boreholes (upstream, hotspot, two downstream) written into the input tables, then
+// quality control, the downstream run and the model run, as the work window runs them.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +27,21 @@ inline constexpr std::array<Analyse, 4> Boringer{{
     {9.8, 7.05, 100, 12, 23, 3, 0.2, 1.2, 0.2, 310, 40, 52, 3, 0.3, 0.06, 4, 2.5, 0.1},
 }};
 
+// An upstream, oxic water (borehole 1), a reduced hotspot (2) and three waters
+// between them.
+inline constexpr std::array<Analyse, 5> FemVande{{
+    {9, 7.0, 90, 10, 20, 3, 0.05, 0.05, 0.01, 250, 35, 60, 20, 0.2, 0.02, 2, 8, 0.01},
+    {9, 6.7, 110, 11, 25, 3, 1.0, 8, 0.8, 380, 40, 35, 0.5, 0.2, 0.03, 12, 0.3, 2},
+    {9, 6.8, 104, 10, 23, 3, 0.6, 5, 0.5, 330, 38, 45, 3, 0.2, 0.03, 8, 1, 0.8},
+    {9, 6.9, 98, 10, 22, 3, 0.3, 2, 0.2, 300, 37, 52, 8, 0.2, 0.02, 5, 3, 0.2},
+    {9, 7.0, 94, 10, 21, 3, 0.1, 0.5, 0.05, 270, 36, 57, 14, 0.2, 0.02, 3, 6, 0.05},
+}};
+
+// Borehole b's analysis written into its column of AnalyseData (column b + 1).
+inline void skrivAnalyse(int b, const Analyse& v) {
+    for (int r = 1; r <= 18; ++r) tabeller().AnalyseData.saet(r, b + 1, v[static_cast<std::size_t>(r - 1)]);
+}
+
 inline void beregnLokalitet() {
     inddataGrids().restoreDesign();
     inddataCharts().restoreDesign();
@@ -39,8 +54,7 @@ inline void beregnLokalitet() {
         t.BoringData.saet(1, b + 1, "B10" + std::to_string(b));
         t.BoringData.saet(2, b + 1, placeringer[b - 1]);
         t.BoringData.saet(3, b + 1, "0" + std::to_string(b) + "-06-2004");
-        for (int r = 1; r <= 18; ++r)
-            t.AnalyseData.saet(r, b + 1, Boringer[static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(r - 1)]);
+        skrivAnalyse(b, Boringer[static_cast<std::size_t>(b - 1)]);
         t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
         t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);
     }

@@ -2,11 +2,9 @@
 // forced calcite equilibrium, and the first-order constants, on a typical site.
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "BenchLokalitet.h"
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/Tabeller.h"
 #include "engine/Analyseresultater.h"
@@ -15,17 +13,7 @@
 
 namespace {
 
-using Analyse = std::array<double, 18>;  // AnalyseData rows 1..18
-
-// An upstream, oxic water (borehole 1), a reduced hotspot (2) and three waters
-// between them.
-constexpr std::array<Analyse, 5> Boringer{{
-    {9, 7.0, 90, 10, 20, 3, 0.05, 0.05, 0.01, 250, 35, 60, 20, 0.2, 0.02, 2, 8, 0.01},
-    {9, 6.7, 110, 11, 25, 3, 1.0, 8, 0.8, 380, 40, 35, 0.5, 0.2, 0.03, 12, 0.3, 2},
-    {9, 6.8, 104, 10, 23, 3, 0.6, 5, 0.5, 330, 38, 45, 3, 0.2, 0.03, 8, 1, 0.8},
-    {9, 6.9, 98, 10, 22, 3, 0.3, 2, 0.2, 300, 37, 52, 8, 0.2, 0.02, 5, 3, 0.2},
-    {9, 7.0, 94, 10, 21, 3, 0.1, 0.5, 0.05, 270, 36, 57, 14, 0.2, 0.02, 3, 6, 0.05},
-}};
+using bench::Analyse;
 
 // A hard upstream water, supersaturated in calcite: without forced equilibrium the
 // pH solve hands over to the joint solve.
@@ -37,11 +25,9 @@ void lavLokalitet(const Analyse* opstroems = nullptr) {
     GridTabel& a = tabeller().AnalyseData;
     a.redimensioner(1, 18, 0, 6);
     for (int b = 1; b <= 5; ++b) {
-        const Analyse& v = b == 1 && opstroems ? *opstroems : Boringer[static_cast<std::size_t>(b - 1)];
-        for (int r = 1; r <= 18; ++r) {
-            a.saet(r, b + 1, Variant(v[static_cast<std::size_t>(r - 1)]));
-            t.Analyt(r)[static_cast<std::size_t>(b)] = v[static_cast<std::size_t>(r - 1)];
-        }
+        const Analyse& v = b == 1 && opstroems ? *opstroems : bench::FemVande[static_cast<std::size_t>(b - 1)];
+        bench::skrivAnalyse(b, v);
+        for (int r = 1; r <= 18; ++r) t.Analyt(r)[static_cast<std::size_t>(b)] = v[static_cast<std::size_t>(r - 1)];
     }
     t.AntalBoringer = 5;
     t.FraPosition = 1;

@@ -3,27 +3,18 @@
 // user waits for it (target for the build: under 50 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrintPreviewWidget>
 
 #include "BenchLokalitet.h"
+#include "BenchQt.h"
 #include "platform/qt/QtUdskrift.h"
 #include "report/AkvPrint.h"
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char navn[] = "bench_QtRapport";
-    static char* argv[] = {navn, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // The layout alone, measured in the real font.
 void BM_RapportLiberationSerif(benchmark::State& state) {
-    App();
+    bench::qtApp("bench_QtRapport");
     bench::beregnLokalitet();
     QtTekstmaal maal;
     int sider = 0;
@@ -40,7 +31,7 @@ BENCHMARK(BM_RapportLiberationSerif)->Unit(benchmark::kMillisecond);
 
 // The layout and the preview widget painting every page, as the window opens.
 void BM_RapportIForhaandsvisningen(benchmark::State& state) {
-    App();
+    bench::qtApp("bench_QtRapport");
     bench::beregnLokalitet();
     int sider = 0;
     for (auto _ : state) {

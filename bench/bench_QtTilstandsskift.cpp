@@ -3,9 +3,9 @@
 // once the switch alone, once with the whole window laid out and drawn afterwards.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstddef>
 
+#include "BenchQt.h"
 #include "datamodel/Tabeller.h"
 #include "platform/InddataKontroller.h"
 #include "platform/qt/QtInddataVindue.h"
@@ -14,17 +14,8 @@
 
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char navn[] = "bench";
-    static char* argv[] = {navn, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication a(argc, argv);
-    return a;
-}
-
 void Tilstandsskift(benchmark::State& state, bool tegn) {
-    app();
+    bench::qtApp("bench");
     QtInddataVindue v;
     DefinerNavTekster();
     ForbindNavigation();

@@ -39,6 +39,11 @@ std::vector<std::string> DelVedSemikolon(const std::string& s) {
     return felter;
 }
 
+// The fields of a saved file's one line, its line break left off.
+std::vector<std::string> FelterILinjen(const std::string& bytes) {
+    return DelVedSemikolon(bytes.substr(0, bytes.size() - 2));
+}
+
 std::string Linje(const std::vector<std::string>& felter) {
     std::string s;
     for (const auto& f : felter) s += f + ";";
@@ -214,7 +219,7 @@ TEST_P(HvertFelt, PladsOgTilbagelaesning) {
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(bytes.find('\n'), bytes.size() - 1);
-    const auto felter = DelVedSemikolon(bytes.substr(0, bytes.size() - 2));
+    const auto felter = FelterILinjen(bytes);
     ASSERT_EQ(felter.size(), 326u);
     for (std::size_t i = 0; i < 326; ++i) EXPECT_EQ(felter[i], forventetFelt[i]) << "field " << i;
 
@@ -303,7 +308,7 @@ TEST_F(HentSkrivFil, FemtenCifreOgSammeBytesVedNaesteGemning) {
     t.KvalitetskontrolData.saet(2, 2, 5e-324);
     ASSERT_TRUE(SkrivFil(dir / "a.akv"));
     const std::string a = LaesBytes(dir / "a.akv");
-    const auto felter = DelVedSemikolon(a.substr(0, a.size() - 2));
+    const auto felter = FelterILinjen(a);
     ASSERT_EQ(felter.size(), 326u);
     EXPECT_EQ(felter[20], "0,3");
     EXPECT_EQ(felter[21], "171,6");
@@ -325,7 +330,7 @@ TEST_F(HentSkrivFil, TegnSomTegnsaettetIkkeHarOgLinjeskift) {
     t.BlandingData.saet(2, 3, "中\n");
     ASSERT_TRUE(SkrivFil(dir / "f.akv"));
     const std::string bytes = LaesBytes(dir / "f.akv");
-    const auto felter = DelVedSemikolon(bytes.substr(0, bytes.size() - 2));
+    const auto felter = FelterILinjen(bytes);
     ASSERT_EQ(felter.size(), 326u);
     EXPECT_EQ(felter[4], "linje 1  linje 2");
     EXPECT_EQ(felter[201], "? ");

@@ -40,7 +40,7 @@ protected:
     int sider() const { return print->vp().pageCount(); }
 
     RecordingBeskeder beskeder;
-    Ventemarkoerlog markoer;
+    RecordingVentemarkoer markoer;
     std::unique_ptr<AkvPrint> print;
     std::unique_ptr<RecordingPrinter> vp;
     std::unique_ptr<RecordingStatuslinje> status;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "platform/Beskeder.h"
+#include "support/Installeret.h"
 
 struct VistBesked {
     std::string tekst;
@@ -12,13 +13,8 @@ struct VistBesked {
     std::string titel;
 };
 
-class RecordingBeskeder : public BeskedService {
+class RecordingBeskeder : public Installeret<BeskedService, saetBeskedService> {
 public:
-    RecordingBeskeder() { saetBeskedService(this); }
-    ~RecordingBeskeder() override { saetBeskedService(nullptr); }
-    RecordingBeskeder(const RecordingBeskeder&) = delete;
-    RecordingBeskeder& operator=(const RecordingBeskeder&) = delete;
-
     BeskedSvar vis(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
                    const std::string& titel) override {
         vist.push_back({tekst, ikon, knapper, titel});

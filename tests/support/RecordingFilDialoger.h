@@ -9,18 +9,14 @@
 #include <vector>
 
 #include "platform/Tjenester.h"
+#include "support/Installeret.h"
 
-class RecordingFilDialoger : public FilDialogService {
+class RecordingFilDialoger : public Installeret<FilDialogService, saetFilDialogService> {
 public:
     struct Vist {
         bool gem;
         FilDialogValg valg;
     };
-
-    RecordingFilDialoger() { saetFilDialogService(this); }
-    ~RecordingFilDialoger() override { saetFilDialogService(nullptr); }
-    RecordingFilDialoger(const RecordingFilDialoger&) = delete;
-    RecordingFilDialoger& operator=(const RecordingFilDialoger&) = delete;
 
     std::optional<std::string> aaben(const FilDialogValg& valg) override { return svar(false, valg); }
     std::optional<std::string> gem(const FilDialogValg& valg) override { return svar(true, valg); }

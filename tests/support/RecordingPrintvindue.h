@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles of the print window: the toolbar and the status bar recorded, a
-// printer that can fail or be cancelled, the wait cursor counted, and a service that
-// records every opening of the print window and plays the user while it is shown.
+// printer that can fail or be cancelled, and a service that records every opening of
+// the print window and plays the user while it is shown; with the wait cursor's.
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "platform/Printvindue.h"
-#include "platform/Tjenester.h"
+#include "support/Installeret.h"
+#include "support/RecordingTjenester.h"
 #include "support/RecordingUdskrift.h"
 #include "support/RecordingVisning.h"
 
@@ -51,18 +52,8 @@ public:
     }
 };
 
-// Counts the hourglass and keeps the order of its start and end.
-class Ventemarkoerlog : public VentemarkoerService {
-public:
-    Ventemarkoerlog() { saetVentemarkoerService(this); }
-    ~Ventemarkoerlog() override { saetVentemarkoerService(nullptr); }
-    void start() override { kald.push_back("start"); }
-    void slut() override { kald.push_back("slut"); }
-    std::vector<std::string> kald;
-};
-
 // Every opening of the print window, recorded; imens plays the user while it is shown.
-class RecordingPrintvinduer : public PrintvindueService {
+class RecordingPrintvinduer : public Installeret<PrintvindueService, saetPrintvindueService> {
 public:
     struct Aabning {
         std::vector<std::string> udskrift, vaerktoejslinje, status, vindue;
@@ -84,9 +75,6 @@ public:
         RecordingStatuslinje status;
         RecordingVindue vindue;
     };
-
-    RecordingPrintvinduer() { saetPrintvindueService(this); }
-    ~RecordingPrintvinduer() override { saetPrintvindueService(nullptr); }
 
     std::unique_ptr<PrintvindueVisning> lav(Printvindue& w) override { return std::make_unique<Visning>(*this, w); }
 

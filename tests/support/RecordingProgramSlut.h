@@ -4,14 +4,10 @@
 #include <functional>
 
 #include "platform/ProgramSlut.h"
+#include "support/Installeret.h"
 
-class RecordingProgramSlut : public ProgramSlut {
+class RecordingProgramSlut : public Installeret<ProgramSlut, saetProgramSlut> {
 public:
-    RecordingProgramSlut() { saetProgramSlut(this); }
-    ~RecordingProgramSlut() override { saetProgramSlut(nullptr); }
-    RecordingProgramSlut(const RecordingProgramSlut&) = delete;
-    RecordingProgramSlut& operator=(const RecordingProgramSlut&) = delete;
-
     void afslut() override {
         ++antal;
         if (ved) ved();

@@ -5,15 +5,11 @@
 #include <vector>
 
 #include "platform/Tjenester.h"
+#include "support/Installeret.h"
 #include "support/RecordingFilDialoger.h"
 
-class RecordingVentemarkoer : public VentemarkoerService {
+class RecordingVentemarkoer : public Installeret<VentemarkoerService, saetVentemarkoerService> {
 public:
-    RecordingVentemarkoer() { saetVentemarkoerService(this); }
-    ~RecordingVentemarkoer() override { saetVentemarkoerService(nullptr); }
-    RecordingVentemarkoer(const RecordingVentemarkoer&) = delete;
-    RecordingVentemarkoer& operator=(const RecordingVentemarkoer&) = delete;
-
     void start() override { kald.push_back("start"); ++dybde; }
     void slut() override { kald.push_back("slut"); --dybde; }
 

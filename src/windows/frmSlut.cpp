@@ -34,23 +34,28 @@ bool TilbydGem(const std::string& spoergsmaal) {
     return udfald != GemUdfald::Fejlet;
 }
 
-bool HarIndhold(const GridTabel& t) {
-    for (int r = t.foersteRaekke(); r <= t.sidsteRaekke(); ++r)
-        for (int c = t.foersteSoejle(); c <= t.sidsteSoejle(); ++c)
-            if (!t.hent(r, c).isEmpty()) return true;
-    return false;
+// The site as it was before a read: every table, and which budget charts showed a
+// drawing (their tables outlive a clearing, so a table with data is no sign of one).
+struct Foer {
+    Tabeller tabeller;
+    bool tucTegnet;
+    bool alkalinitetTegnet;
+};
+
+Foer GemData() {
+    return {tabeller(), inddataCharts().MSChart23().seriesCount() > 0,
+            inddataCharts().MSChart24().seriesCount() > 0};
 }
 
 // The data as it was before a failed read: every table, what the grids show, and the
-// charts as the last model run drew them.
-void GenskabData(const Tabeller& kopi) {
-    tabeller() = kopi;
+// charts as they were drawn.
+void GenskabData(const Foer& foer) {
+    tabeller() = foer.tabeller;
     InddataGrids& grids = inddataGrids();
     for (const auto& [navn, indeks] : grids.navne()) grids.grid(navn, indeks).refresh();
-    // A chart whose table is empty was never drawn: it stays at its design.
     inddataCharts().restoreDesign();
-    if (HarIndhold(tabeller().DiagramTUCData)) TegnDiagramTUC();
-    if (HarIndhold(tabeller().DiagramAlkalinitetData)) TegnDiagramAlkalinitet();
+    if (foer.tucTegnet) TegnDiagramTUC();
+    if (foer.alkalinitetTegnet) TegnDiagramAlkalinitet();
 }
 
 }  // namespace
@@ -98,9 +103,9 @@ void frmSlut_EksisterendeData_Click() {
     if (navn.empty()) return;
     // The reader clears the tables before it reads: keep them, so a file that cannot
     // be read leaves the site as it was, and FilNavn still names its file.
-    const Tabeller kopi = tabeller();
+    const Foer foer = GemData();
     if (!HentFil(navn)) {
-        GenskabData(kopi);
+        GenskabData(foer);
         return;
     }
     GenopbygInddata();

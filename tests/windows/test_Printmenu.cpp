@@ -64,6 +64,7 @@ TEST_F(PrintmenuTest, EnAfvistRedigeringHolderArbejdsvinduetAabent) {
     EXPECT_EQ(beskeder.vist[0].tekst.rfind("Den indtastede værdi: " + lang, 0), 0u);
     EXPECT_EQ(beskeder.vist[0].titel, "Inddatakontrol");
     EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("Gammel tankstation"));
+    EXPECT_TRUE(inddataGrids().TDBGrid(4).hasFocus());
 }
 
 }  // namespace

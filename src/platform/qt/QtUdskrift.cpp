@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -259,13 +260,29 @@ void QtUdskrift::udskrivDokument() {
     udenForVisning_ = true;
     QPrinter printer(QPrinter::HighResolution);
     forbered(printer);
-    if (!HarPrinter(printer)) {
-        // No default printer: the dialog lets the user pick one or print to a PDF file.
-        QPrintDialog d(&printer, preview_);
-        d.setMinMax(1, std::max(1, u_.pageCount()));
-        if (d.exec() != QDialog::Accepted) return;
+    int foerste = 1;
+    int sidste = u_.pageCount();
+    // No default printer: the dialog lets the user pick one or print to a PDF file.
+    if (!HarPrinter(printer) && !vaelgPrinter(printer, foerste, sidste)) return;
+    UdskrivTil(printer, u_, foerste, sidste);
+}
+
+bool QtUdskrift::vaelgPrinter(QPrinter& printer, int& foerste, int& sidste) {
+    QPrintDialog d(&printer, preview_);
+    d.setMinMax(1, std::max(1, u_.pageCount()));
+    // The report may be built under the hourglass; the dialog is the user's to work.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool valgt = d.exec() == QDialog::Accepted;
+    QGuiApplication::restoreOverrideCursor();
+    if (!valgt) return false;
+    if (printer.printRange() == QPrinter::AllPages) {
+        foerste = 1;
+        sidste = u_.pageCount();
+    } else {
+        foerste = printer.fromPage();
+        sidste = printer.toPage();
     }
-    UdskrivTil(printer, u_, 1, u_.pageCount());
+    return true;
 }
 
 void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
@@ -274,17 +291,6 @@ void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(std::max(1, foerste), std::max(1, sidste));
     // Without a printer the dialog is the only way to print, to a PDF file.
-    if (dialog || !HarPrinter(printer)) {
-        QPrintDialog d(&printer, preview_);
-        d.setMinMax(1, std::max(1, u_.pageCount()));
-        if (d.exec() != QDialog::Accepted) return;
-        if (printer.printRange() == QPrinter::AllPages) {
-            foerste = 1;
-            sidste = u_.pageCount();
-        } else {
-            foerste = printer.fromPage();
-            sidste = printer.toPage();
-        }
-    }
+    if ((dialog || !HarPrinter(printer)) && !vaelgPrinter(printer, foerste, sidste)) return;
     UdskrivTil(printer, u_, foerste, sidste);
 }

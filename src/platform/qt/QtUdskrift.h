@@ -61,6 +61,8 @@ public:
 
 private:
     void foelg();
+    // The print dialog; false when cancelled, otherwise the pages the user chose.
+    bool vaelgPrinter(QPrinter& printer, int& foerste, int& sidste);
 
     Udskrift& u_;
     QtTekstmaal maal_;

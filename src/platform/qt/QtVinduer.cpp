@@ -118,9 +118,18 @@ void QtVindue::visModalt() {
 }
 
 void QtVindue::closeEvent(QCloseEvent* event) {
-    iLuk_ = true;
-    const bool luk = vindue_.userClose();
-    iLuk_ = false;
+    // Reset also when the logic throws (the guard reports it), or the window could
+    // never be hidden again.
+    struct Lukker {
+        bool& f;
+        explicit Lukker(bool& b) : f(b) { f = true; }
+        ~Lukker() { f = false; }
+    };
+    bool luk = false;
+    {
+        Lukker l(iLuk_);
+        luk = vindue_.userClose();
+    }
     if (luk) {
         event->accept();
         if (modalLoop_) modalLoop_->quit();

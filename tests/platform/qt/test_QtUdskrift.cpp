@@ -158,4 +158,29 @@ TEST_F(QtUdskriftTest, UdenPrinterTilbydesDialogen) {
     EXPECT_EQ(dialoger, 2);
 }
 
+// The pages chosen in that dialog are the pages printed, also for the whole document.
+TEST_F(QtUdskriftTest, DialogensSiderUdskrives) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    if (!PopplerFindes()) GTEST_SKIP() << "poppler-utils not installed";
+    vp.setDisplaySetting(0);
+    vp.startDoc();
+    UdskrivAnalyseoplysninger(vp);
+    vp.newPage();
+    UdskrivAnalyseoplysninger(vp);
+    vp.endDoc();
+    ASSERT_EQ(vp.pageCount(), 2);
+    const std::string sti = dir / "valgt.pdf";
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            d->printer()->setOutputFormat(QPrinter::PdfFormat);
+            d->printer()->setOutputFileName(QString::fromStdString(sti));
+            d->printer()->setPrintRange(QPrinter::PageRange);
+            d->printer()->setFromTo(2, 2);
+            d->done(QDialog::Accepted);  // as chosen, without the widgets' own settings
+        }
+    });
+    ASSERT_NO_THROW(vis->udskrivDokument());
+    EXPECT_EQ(PdfSider(sti), 1);
+}
+
 }  // namespace

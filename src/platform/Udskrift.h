@@ -120,6 +120,9 @@ public:
 
 private:
     void kald(const std::string& k);
+    // A plain setting: the call reported with its value as tekst, then the value kept.
+    template <typename T>
+    void gem(const char* navn, T& felt, T vaerdi, const std::string& tekst);
     void celle(Celleindstilling s, int r1, int k1, int r2, int k2, long long v);
 
     StandardTekstmaal standardMaal_;

@@ -50,6 +50,17 @@ Rapporttabel overskriftOgRaekker(std::string format, Tabelraekke overskrift, int
     return t;
 }
 
+// The settings of a titled table placed under the one before, its vertical move
+// written after the presets D: the title across all columns, a bold heading row.
+void titelOgOverskrift(Rapporttabel& t, int kolonner) {
+    t.forudindstillinger = Forudindstillinger::under(290);
+    t.forudindstillinger->lodretEfterD = true;
+    t.indstillinger = titelIndstillinger(kolonner);
+    FedRaekke(t.indstillinger, 2, 1, kolonner);
+    t.indstillinger.push_back(BFalsk());
+    t.indstillinger.push_back(Titelfarve(1, 1));
+}
+
 }  // namespace
 
 std::string BoringsTekst(int raekke, const Variant& nummer) {
@@ -242,12 +253,7 @@ Rapporttabel procestabel(const std::string& titelTekst, std::initializer_list<Ki
     // The closing "|" of the heading gives it an empty fifth cell.
     t.raekker = {titel(titelTekst), {"Parameter", "Enhed", "Diff. indhold", "Nyt forslag", ""}};
     for (const Kilde& k : kilder) tilfoejRaekker(t.raekker, tabeller().*(k.tabel), 1, k.raekker, 0, 3);
-    t.forudindstillinger = Forudindstillinger::under(290);
-    t.forudindstillinger->lodretEfterD = true;
-    t.indstillinger = titelIndstillinger(4);
-    FedRaekke(t.indstillinger, 2, 1, 4);
-    t.indstillinger.push_back(BFalsk());
-    t.indstillinger.push_back(Titelfarve(1, 1));
+    titelOgOverskrift(t, 4);
     return t;
 }
 
@@ -271,12 +277,7 @@ void UdskrivMellemregninger(Udskrift& vp) {
                       {"Geokemisk proces", "Enhed", "Anvendt værdi", "alkalinitet", "TUC", "Ækv. stof"},
                       {"", "", "", "mekv/l", "mmol/l", "mg/l"}};
     tilfoejRaekker(mellem.raekker, tab.MellemregningData, 1, 17, 0, 5);
-    mellem.forudindstillinger = Forudindstillinger::under(290);
-    mellem.forudindstillinger->lodretEfterD = true;
-    mellem.indstillinger = titelIndstillinger(6);
-    FedRaekke(mellem.indstillinger, 2, 1, 6);
-    mellem.indstillinger.push_back(BFalsk());
-    mellem.indstillinger.push_back(Titelfarve(1, 1));
+    titelOgOverskrift(mellem, 6);
     UdskrivTabel(vp, mellem);
 
     // The first column covers label and unit above: the sums stand under their columns.

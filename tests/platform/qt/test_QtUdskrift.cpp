@@ -47,6 +47,16 @@ protected:
         vp.endDoc();
     }
 
+    // The input section on each of n pages.
+    void bygSider(int n) {
+        vp.startDoc();
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) vp.newPage();
+            UdskrivAnalyseoplysninger(vp);
+        }
+        vp.endDoc();
+    }
+
     std::string pdf(const std::string& navn) {
         const std::string sti = dir / navn;
         EXPECT_TRUE(SkrivPdf(vp, sti));
@@ -100,11 +110,7 @@ TEST_F(QtUdskriftTest, InddataafsnitISomPdf) {
 }
 
 TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
-    vp.startDoc();
-    UdskrivAnalyseoplysninger(vp);
-    vp.newPage();
-    UdskrivAnalyseoplysninger(vp);
-    vp.endDoc();
+    bygSider(2);
     ASSERT_EQ(vp.pageCount(), 2);
     EXPECT_EQ(vis->widget()->pageCount(), vp.pageCount());
     vp.setPreviewPage(2);
@@ -119,12 +125,7 @@ TEST_F(QtUdskriftTest, ForhaandsvisningenFoelgerDokumentet) {
 // A PDF file that cannot be made is a failure the print window reports, never a
 // silent success; one that can holds exactly the pages asked for.
 TEST_F(QtUdskriftTest, UdskriftTilEnFilDerIkkeKanLavesFejler) {
-    vp.startDoc();
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) vp.newPage();
-        UdskrivAnalyseoplysninger(vp);
-    }
-    vp.endDoc();
+    bygSider(3);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(dir / "findes-ikke/side.pdf"));
@@ -162,12 +163,7 @@ TEST_F(QtUdskriftTest, UdenPrinterTilbydesDialogen) {
 TEST_F(QtUdskriftTest, DialogensSiderUdskrives) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
     if (!PopplerFindes()) GTEST_SKIP() << "poppler-utils not installed";
-    vp.setDisplaySetting(0);
-    vp.startDoc();
-    UdskrivAnalyseoplysninger(vp);
-    vp.newPage();
-    UdskrivAnalyseoplysninger(vp);
-    vp.endDoc();
+    bygSider(2);
     ASSERT_EQ(vp.pageCount(), 2);
     const std::string sti = dir / "valgt.pdf";
     QTimer::singleShot(0, [&] {

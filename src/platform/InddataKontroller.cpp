@@ -24,25 +24,34 @@ InddataKontroller::InddataKontroller() {
     restoreDesign();
 }
 
+namespace {
+
+// Runs the changes with the control's view detached, so they are not reported as
+// program calls (a rebuild is not a user-visible step), then lets the view show the
+// result once.
+template <typename Kontrol, typename F>
+void stille(Kontrol& k, F aendringer) {
+    auto* v = k.visning();
+    k.setVisning(nullptr);
+    aendringer();
+    k.setVisning(v);
+    if (v) v->aendret();
+}
+
+}  // namespace
+
 void InddataKontroller::restoreDesign() {
-    // Straight to the state, without program calls: a rebuild is not a user-visible step.
-    SSTab1.restoreDesign();
-    for (int i = 0; i < AntalFaner; ++i) {
-        auto* v = SSTab1.visning();
-        SSTab1.setVisning(nullptr);
-        SSTab1.setCaption(i, FanebladTekster()[static_cast<std::size_t>(i)]);
-        SSTab1.setVisning(v);
-    }
-    if (SSTab1.visning()) SSTab1.visning()->aendret();
+    stille(SSTab1, [this] {
+        SSTab1.restoreDesign();
+        for (int i = 0; i < AntalFaner; ++i) SSTab1.setCaption(i, FanebladTekster()[static_cast<std::size_t>(i)]);
+    });
     auto design = [](Knap& k, const std::string& caption) {
-        auto* v = k.visning();
-        k.setVisning(nullptr);
-        k.setCaption(caption);
-        k.setVisible(true);
-        k.setEnabled(true);
-        k.setDefault(false);
-        k.setVisning(v);
-        if (v) v->aendret();
+        stille(k, [&] {
+            k.setCaption(caption);
+            k.setVisible(true);
+            k.setEnabled(true);
+            k.setDefault(false);
+        });
     };
     for (Knap& k : BotKey) design(k, "");
     for (Knap& k : NavKey) design(k, "");

@@ -159,8 +159,7 @@ void Sidelayout::sideskift() {
     }
     // Headings that are all the page holds would only leave an empty page behind.
     if (fra == 0 || fra == raekker_.size()) {
-        beginSide();
-        y_ = s_.kropTop;
+        fortsaetPaaNySide();
         return;
     }
     const auto celle0 = static_cast<std::ptrdiff_t>(raekker_[fra].foersteCelle);
@@ -182,6 +181,13 @@ void Sidelayout::sideskift() {
     }
     y_ += forskyd;
 }
+
+void Sidelayout::fortsaetPaaNySide() {
+    beginSide();
+    y_ = s_.kropTop;
+}
+
+bool Sidelayout::passerIkke(double hoejde) const { return y_ + hoejde > s_.kropBund && y_ > s_.kropTop; }
 
 void Sidelayout::sikrSide() {
     if (!sideAaben_) beginSide();
@@ -281,12 +287,9 @@ void Sidelayout::tabel(const Tabel& t, double punkter) {
                 if (sc.linjer.size() > plads) sc.linjer.resize(plads);
         }
         // Rows are never split: one that does not fit begins the next page.
-        if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) sideskift();
+        if (passerIkke(hoejde)) sideskift();
         // Headings moved along may leave too little room for the row: then it goes on.
-        if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) {
-            beginSide();
-            y_ = s_.kropTop;
-        }
+        if (passerIkke(hoejde)) fortsaetPaaNySide();
         const int y = static_cast<int>(std::lround(y_));
         bool fed = false, almindelig = false;
         for (const auto& sc : celler) {
@@ -314,10 +317,7 @@ void Sidelayout::afsnit(const std::string& tekst, double punkter) {
     // Whole twips, so the positions below stay whole.
     const double hoejde = std::min<double>(s_.kropBund - s_.kropTop,
         std::ceil(static_cast<double>(std::max<std::size_t>(1, sc.linjer.size())) * maal_->linjehoejde(punkter, false)));
-    if (y_ + hoejde > s_.kropBund && y_ > s_.kropTop) {
-        beginSide();
-        y_ = s_.kropTop;
-    }
+    if (passerIkke(hoejde)) fortsaetPaaNySide();
     sc.y = static_cast<int>(std::lround(y_));
     sc.hoejde = static_cast<int>(hoejde);
     sc.lodret = Lodretjustering::Top;

@@ -162,6 +162,11 @@ public:
 
 private:
     void beginSide();
+    // Begins a page and puts the vertical position at the top of its content.
+    void fortsaetPaaNySide();
+    // Whether something that high, placed at the vertical position, would reach below
+    // the content; at the top of the content anything is placed, fitting or not.
+    bool passerIkke(double hoejde) const;
     // Begins the next page for a row that does not fit; heading rows standing right
     // above it at the foot of the page go along, so a heading never ends a page.
     void sideskift();

@@ -55,12 +55,6 @@ void Udskrift::kald(const std::string& k) {
     if (visning_) visning_->programKald(k);
 }
 
-template <typename T>
-void Udskrift::gem(const char* navn, T& felt, T vaerdi, const std::string& tekst) {
-    kald(std::string(navn) + "(" + tekst + ")");
-    felt = vaerdi;
-}
-
 void Udskrift::setTekstmaal(const Tekstmaal* maal) { layout_.saetTekstmaal(maal ? *maal : standardMaal_); }
 
 // ---- Document ----
@@ -134,17 +128,22 @@ void Udskrift::printPages(bool dialog, int foerste, int sidste) {
     if (visning_) visning_->udskrivSider(dialog, foerste, sidste);
 }
 
-void Udskrift::setDisplaySetting(int v) { gem("setDisplaySetting", displaySetting_, v, std::to_string(v)); }
-void Udskrift::setDocumentSetting(int v) { gem("setDocumentSetting", documentSetting_, v, std::to_string(v)); }
+// These settings change nothing the document lays out or paints: they are only reported.
+void Udskrift::setDisplaySetting(int v) { kald("setDisplaySetting(" + std::to_string(v) + ")"); }
+void Udskrift::setDocumentSetting(int v) { kald("setDocumentSetting(" + std::to_string(v) + ")"); }
 
 // ---- Presets ----
 
-void Udskrift::setSettingA(int v) { gem("setSettingA", settingA_, v, std::to_string(v)); }
-void Udskrift::setSettingB(bool v) { gem("setSettingB", settingB_, v, boolTekst(v)); }
-void Udskrift::setBackColor(Farvekode f) { gem("setBackColor", backColor_, f, FarveTekst(f)); }
-void Udskrift::setSettingC(int v) { gem("setSettingC", settingC_, v, std::to_string(v)); }
-void Udskrift::setSettingD(int v) { gem("setSettingD", settingD_, v, std::to_string(v)); }
-void Udskrift::setSettingE(int v) { gem("setSettingE", settingE_, v, std::to_string(v)); }
+void Udskrift::setSettingA(int v) { kald("setSettingA(" + std::to_string(v) + ")"); }
+void Udskrift::setSettingB(bool v) { kald("setSettingB(" + boolTekst(v) + ")"); }
+void Udskrift::setSettingC(int v) { kald("setSettingC(" + std::to_string(v) + ")"); }
+void Udskrift::setSettingD(int v) { kald("setSettingD(" + std::to_string(v) + ")"); }
+void Udskrift::setSettingE(int v) { kald("setSettingE(" + std::to_string(v) + ")"); }
+
+void Udskrift::setBackColor(Farvekode f) {
+    kald("setBackColor(" + FarveTekst(f) + ")");
+    backColor_ = f;
+}
 
 void Udskrift::setCurrentY(double twips) {
     kald("setCurrentY(" + tal(twips) + ")");

@@ -2,9 +2,10 @@
 // The print document of the print window: the report is built into it table by
 // table, shown page by page in the preview, and sent to the printer.
 //
-// Like the grid, the document keeps everything the program set and does the page
-// layout itself (Sidelayout); a view (the Qt one, or the recording double of the
-// tests) only paints the laid-out pages, shows the preview and drives the printer.
+// Like the grid, the document keeps what the program set that shapes the pages and
+// does the page layout itself (Sidelayout); a view (the Qt one, or the recording
+// double of the tests) only paints the laid-out pages, shows the preview and drives
+// the printer.
 // Every operation of the program's side reports itself to the view through
 // programKald, as "startDoc", "setFontSize(20)", "setCurrentY(2300)",
 // "addTable(\"<+3600|<+7000;\", \"\", \"Lokalitet|Grusgrav;\", &H8000000C, 0, false)",
@@ -70,13 +71,11 @@ public:
     void setPreview(bool paa);
     void printPages(bool dialog, int foerste, int sidste);
 
-    // ---- The two numeric settings, roles of the component's own ----
+    // ---- The two numeric settings, roles of the component's own; only reported ----
     void setDisplaySetting(int v);   // 32-bit
     void setDocumentSetting(int v);  // 16-bit
-    int displaySetting() const { return displaySetting_; }
-    int documentSetting() const { return documentSetting_; }
 
-    // ---- Table presets (in force until written again) ----
+    // ---- Table presets (in force until written again); only the colour is used ----
     void setSettingA(int v);
     void setSettingB(bool v);
     void setBackColor(Farvekode f);
@@ -120,9 +119,6 @@ public:
 
 private:
     void kald(const std::string& k);
-    // A plain setting: the call reported with its value as tekst, then the value kept.
-    template <typename T>
-    void gem(const char* navn, T& felt, T vaerdi, const std::string& tekst);
     void celle(Celleindstilling s, int r1, int k1, int r2, int k2, long long v);
 
     StandardTekstmaal standardMaal_;
@@ -133,10 +129,6 @@ private:
     double zoom_ = 100;
     double zoomStep_ = 10;
     bool preview_ = true;
-    int displaySetting_ = 0;
-    int documentSetting_ = 0;
-    int settingA_ = 0, settingC_ = 0, settingD_ = 0, settingE_ = 0;
-    bool settingB_ = false;
     Farvekode backColor_ = FarveHvid;
     std::unique_ptr<Tabel> tabel_;  // the table between add and end
     std::vector<TilfoejetTabel> tilfoejede_;

@@ -51,16 +51,13 @@ void Vindue::setCaption(std::string c) {
     if (visning_) visning_->aendret();
 }
 
-void Vindue::show() {
-    kald("show");
-    shown_ = true;
-    modal_ = false;
-    if (visning_) visning_->aendret();
-}
+void Vindue::show() { vis("show", true); }
 
-void Vindue::hide() {
-    kald("hide");
-    shown_ = false;
+void Vindue::hide() { vis("hide", false); }
+
+void Vindue::vis(const char* kaldet, bool shown) {
+    kald(kaldet);
+    shown_ = shown;
     modal_ = false;
     if (visning_) visning_->aendret();
 }

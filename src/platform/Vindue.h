@@ -104,6 +104,8 @@ public:
 private:
     friend class Knap;
     void kald(const std::string& k);
+    // A plain show or hide, reported as kaldet.
+    void vis(const char* kaldet, bool shown);
     void fjernDefault(const Knap* undtagen);
 
     std::string navn_;

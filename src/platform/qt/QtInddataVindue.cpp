@@ -104,25 +104,22 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     // Two rows: the bottom buttons of the mode, then the navigation buttons with
     // "Afslut" and "Printmenu" at the right. The longest captions of one mode do
     // not fit one row at 1366 pixels.
-    auto* botRaekke = new QHBoxLayout;
-    for (int i = 0; i < InddataKontroller::AntalBotKeys; ++i) {
-        auto* k = new QtKnap(kontroller.BotKey[static_cast<std::size_t>(i)], this);
-        k->setObjectName(QStringLiteral("BotKey%1").arg(i));
-        botKeys_[static_cast<std::size_t>(i)] = k;
-        botRaekke->addWidget(k);
-    }
-    botRaekke->addStretch(1);
+    // A row of the buttons, named "BotKey0", "NavKey1" and so on, room left at the end.
+    auto knapRaekke = [this](auto& knapper, auto& widgets, const QString& navn) {
+        auto* raekke = new QHBoxLayout;
+        for (std::size_t i = 0; i < knapper.size(); ++i) {
+            widgets[i] = new QtKnap(knapper[i], this);
+            widgets[i]->setObjectName(navn + QString::number(i));
+            raekke->addWidget(widgets[i]);
+        }
+        raekke->addStretch(1);
+        return raekke;
+    };
+    auto* botRaekke = knapRaekke(kontroller.BotKey, botKeys_, QStringLiteral("BotKey"));
     // The row keeps its height in the modes without bottom buttons, so the tabs do
     // not change size (and are not laid out and drawn anew) at every mode switch.
     botRaekke->addStrut(botKeys_[0]->sizeHint().height());
-    auto* navRaekke = new QHBoxLayout;
-    for (int i = 0; i < InddataKontroller::AntalNavKeys; ++i) {
-        auto* k = new QtKnap(kontroller.NavKey[static_cast<std::size_t>(i)], this);
-        k->setObjectName(QStringLiteral("NavKey%1").arg(i));
-        navKeys_[static_cast<std::size_t>(i)] = k;
-        navRaekke->addWidget(k);
-    }
-    navRaekke->addStretch(1);
+    auto* navRaekke = knapRaekke(kontroller.NavKey, navKeys_, QStringLiteral("NavKey"));
     afslut_ = new QtKnap(kontroller.Afslut, this);
     afslut_->setObjectName(QStringLiteral("Afslut"));
     printmenu_ = new QtKnap(kontroller.Printmenu, this);

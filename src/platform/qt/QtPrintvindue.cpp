@@ -70,17 +70,6 @@ void QtPrintvindue::visVindue() {
     if (loekke_) loekke_->quit();
 }
 
-void QtPrintvindue::koerModalt() {
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loekke;
-    loekke_ = &loekke;
-    if (w_.vindue.shown()) loekke.exec();
-    loekke_ = nullptr;
-}
-
 void QtPrintvindue::byggVaerktoejer() {
     tb_->clear();
     for (const Vaerktoej& v : w_.tb.elementer()) {

@@ -9,6 +9,7 @@
 
 #include "platform/Printvindue.h"
 #include "platform/qt/QtUdskrift.h"
+#include "platform/qt/QtVinduer.h"
 
 class QEventLoop;
 class QLabel;
@@ -34,7 +35,7 @@ private:
         QtPrintvindue& q;
         explicit VindueVisningQt(QtPrintvindue& v) : q(v) {}
         void aendret() override { q.visVindue(); }
-        void visModalt() override { q.koerModalt(); }
+        void visModalt() override { KoerModalt(q, q.w_.vindue, q.loekke_); }
     };
     struct VaerktoejVisningQt : VaerktoejslinjeVisning {
         QtPrintvindue& q;
@@ -48,7 +49,6 @@ private:
     };
 
     void visVindue();
-    void koerModalt();
     void byggVaerktoejer();
     void visStatus();
 

@@ -27,26 +27,9 @@ QLabel* Etiket(const std::string& tekst, double skala, bool fed, QWidget* parent
 
 }  // namespace
 
-QtMenuKnap::QtMenuKnap(Knap& knap, QWidget* parent) : QPushButton(parent), knap_(knap) {
+QtMenuKnap::QtMenuKnap(Knap& knap, QWidget* parent) : QtKnap(knap, parent) {
     setObjectName(Tekst(knap.navn()));
     setMinimumSize(220, 36);
-    setAutoDefault(false);
-    knap_.setVisning(this);
-    // The click runs the window's handler, which may hide this very window or end
-    // the program; nothing here touches the button afterwards.
-    connect(this, &QPushButton::clicked, this, [this] { knap_.userClick(); });
-    aendret();
-}
-
-QtMenuKnap::~QtMenuKnap() {
-    if (knap_.visning() == this) knap_.setVisning(nullptr);
-}
-
-void QtMenuKnap::aendret() {
-    setText(Tekst(knap_.caption()));
-    setVisible(knap_.visible());
-    setEnabled(knap_.enabled());
-    setDefault(knap_.isDefault());
 }
 
 QtMenuVindue::QtMenuVindue(Vindue& vindue, const std::string& overskrift, const std::string& undertekst,

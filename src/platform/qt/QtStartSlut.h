@@ -8,21 +8,16 @@
 #include <string>
 #include <vector>
 
-#include <QPushButton>
 #include <QWidget>
 
 #include "platform/ProgramSlut.h"
 #include "platform/Vindue.h"
+#include "platform/qt/QtVinduer.h"
 
-// One command button over its Knap.
-class QtMenuKnap : public QPushButton, public KnapVisning {
+// One command button over its Knap, named after it, at the menus' size.
+class QtMenuKnap : public QtKnap {
 public:
     QtMenuKnap(Knap& knap, QWidget* parent);
-    ~QtMenuKnap() override;
-    void aendret() override;
-
-private:
-    Knap& knap_;
 };
 
 class QtMenuVindue : public QWidget, public VindueVisning {

@@ -104,15 +104,19 @@ void QtVindue::aendret() {
     if (!vindue_.shown() && modalLoop_) modalLoop_->quit();
 }
 
-void QtVindue::visModalt() {
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
+void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke) {
+    w.setWindowModality(Qt::ApplicationModal);
+    w.show();
+    w.raise();
+    w.activateWindow();
     QEventLoop loop;
-    modalLoop_ = &loop;
-    if (vindue_.shown()) loop.exec();
-    modalLoop_ = nullptr;
+    loekke = &loop;
+    if (vindue.shown()) loop.exec();
+    loekke = nullptr;
+}
+
+void QtVindue::visModalt() {
+    KoerModalt(*this, vindue_, modalLoop_);
     if (!vindue_.shown() && !isHidden()) hide();
     setWindowModality(Qt::NonModal);
 }

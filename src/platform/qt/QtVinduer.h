@@ -13,6 +13,10 @@
 
 class QEventLoop;
 
+// Shows the window application-modal in front and runs a local event loop until the
+// Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
+void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
+
 // The tab control over a QTabWidget. Every change the program makes is applied with
 // the widget's signals blocked: Qt moves and reports the current tab on its own
 // when tabs are hidden, while the control raises its notifications itself. Only a

@@ -52,7 +52,7 @@ constexpr Sektion Rapport[] = {
     {UdskrivRedoxprocesser, true},     {UdskrivMellemregninger, false},
 };
 
-std::string lokalitet() { return Celletekst(tabeller().LokalitetData.hent(1, 1)); }
+std::string lokalitet() { return TekstForm(tabeller().LokalitetData.hent(1, 1)); }
 
 // A printer or a PDF file that cannot be opened or written fails inside the view;
 // the preview must stay usable, so the failure is caught here and reported.
@@ -116,8 +116,6 @@ void AkvPrint::UdskrivRapport() {
     }
     opdaterSidetekst();
 }
-
-void AkvPrint::UdskrivGrundvand() { ::UdskrivGrundvand(vp()); }
 
 void AkvPrint::tb_ButtonClick(const std::string& noegle) {
     for (const auto& h : Handlinger)

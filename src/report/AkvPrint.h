@@ -40,7 +40,6 @@ public:
     void Form_Load();
     // The whole report: header, footer and the nine sections in four page groups.
     void UdskrivRapport();
-    void UdskrivGrundvand();
     // The toolbar's tool click, by the tool's key; an unknown key does nothing.
     void tb_ButtonClick(const std::string& noegle);
 

@@ -1,5 +1,9 @@
 #include "report/Rapporttabel.h"
 
+#include <utility>
+
+#include "datamodel/Tabeller.h"
+
 namespace {
 
 Celletrin celle(Celleindstilling s, int r, int k, long long v) { return Celletrin{s, r, k, r, k, v, false, false}; }
@@ -67,10 +71,29 @@ void UdskrivTabel(Udskrift& u, const Rapporttabel& t) {
     u.endTable();
 }
 
-std::string Celletekst(const Variant& v) { return TekstForm(v); }
-
 Tabelraekke RaekkeFraTabel(const GridTabel& t, int raekke, int fraKolonne, int tilKolonne) {
     Tabelraekke r;
-    for (int k = fraKolonne; k <= tilKolonne; ++k) r.push_back(Celletekst(t.hent(raekke, k)));
+    for (int k = fraKolonne; k <= tilKolonne; ++k) r.push_back(TekstForm(t.hent(raekke, k)));
     return r;
+}
+
+void TilfoejRaekker(Tabelraekker& til, const GridTabel& t, int fraRaekke, int tilRaekke, int fraKolonne,
+                    int tilKolonne) {
+    for (int r = fraRaekke; r <= tilRaekke; ++r) til.push_back(RaekkeFraTabel(t, r, fraKolonne, tilKolonne));
+}
+
+Rapporttabel Boringstabel(const std::string& titel, double mellemrum, bool overskrift) {
+    Rapporttabel t;
+    t.format = BoringFormat;
+    t.raekker = {{titel}};
+    t.forudindstillinger = Forudindstillinger::under(mellemrum);
+    t.indstillinger = {RaekkehoejdeAlle(), Fed(1, 1), Spaend(1, 1, 7), Titelfarve(1, 1), Titelfarve(1, 3)};
+    if (overskrift) {
+        Tabelraekke r{"Parameter", "Enhed"};
+        for (int k = 2; k <= 6; ++k) r.push_back(TekstForm(tabeller().BoringData.hent(1, k)));
+        t.raekker.push_back(std::move(r));
+        FedRaekke(t.indstillinger, 2, 1, 7);
+    }
+    t.indstillinger.push_back(BFalsk());
+    return t;
 }

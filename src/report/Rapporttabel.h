@@ -87,9 +87,24 @@ struct Rapporttabel {
 // then stands.
 void UdskrivTabel(Udskrift& u, const Rapporttabel& t);
 
-// The printed text of a grid-table cell: the value as held, in the user's locale
-// (7,25 under Danish settings), a text as typed, an empty or null cell empty.
-std::string Celletekst(const Variant& v);
-
-// Row raekke of a grid table, columns fra to til, as a body row.
+// Row raekke of a grid table, columns fra to til, as a body row. Each cell prints in
+// its text form (TekstForm): a number in the user's locale (7,25 under Danish
+// settings), a text as typed, an empty or null cell empty.
 Tabelraekke RaekkeFraTabel(const GridTabel& t, int raekke, int fraKolonne, int tilKolonne);
+
+// Rows fraRaekke..tilRaekke of a grid table, columns fraKolonne..tilKolonne, appended
+// as body rows.
+void TilfoejRaekker(Tabelraekker& til, const GridTabel& t, int fraRaekke, int tilRaekke, int fraKolonne,
+                    int tilKolonne);
+
+// ---- The borehole tables of the input-data and quality-control sections ----
+
+// Label 2000 and unit 1600 make the 3600 of the site table's label column, and the
+// five boreholes of 1400 its value column of 7000, so the columns stand under one another.
+inline constexpr const char* BoringFormat = "<+2000|<+1600|<+1400|<+1400|<+1400|<+1400|<+1400;";
+
+// A borehole table mellemrum twips under the one before: its title across all seven
+// columns on the menu colour and, with overskrift, the bold heading row "Parameter",
+// "Enhed" and the five borehole names; settings B cleared after the cells. The body
+// rows are the caller's to add.
+Rapporttabel Boringstabel(const std::string& titel, double mellemrum, bool overskrift);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "datamodel/Tabeller.h"
 #include "report/Rapporttabel.h"
@@ -13,29 +14,8 @@
 
 namespace {
 
-// Five borehole columns of 1400 under a label of 2000 and a unit of 1600, as the
-// input-data section's borehole table.
-constexpr const char* BoringFormat = "<+2000|<+1600|<+1400|<+1400|<+1400|<+1400|<+1400;";
-
-// Rows fra..til of a grid table, columns k0..k1, appended as body rows.
-void tilfoejRaekker(Tabelraekker& til, const GridTabel& g, int fra, int tilRaekke, int k0, int k1) {
-    for (int r = fra; r <= tilRaekke; ++r) til.push_back(RaekkeFraTabel(g, r, k0, k1));
-}
-
-// The heading row of the borehole tables: "Parameter", "Enhed" and the five names.
-Tabelraekke boringOverskrift() {
-    Tabelraekke r{"Parameter", "Enhed"};
-    for (int k = 2; k <= 6; ++k) r.push_back(Celletekst(tabeller().BoringData.hent(1, k)));
-    return r;
-}
-
 // A title row of two cells (the title and an empty one), as "Titel|;" writes it.
 Tabelraekke titel(const std::string& t) { return {t, ""}; }
-
-// The first settings of a titled table whose title spans the whole width.
-std::vector<Efterindstilling> titelIndstillinger(int kolonner) {
-    return {RaekkehoejdeAlle(), Spaend(1, 1, kolonner), Fed(1, 1)};
-}
 
 // An untitled table following right under the one before: a bold heading row over
 // rows of a grid table; settings B cleared after the cells.
@@ -55,7 +35,7 @@ Rapporttabel overskriftOgRaekker(std::string format, Tabelraekke overskrift, int
 void titelOgOverskrift(Rapporttabel& t, int kolonner) {
     t.forudindstillinger = Forudindstillinger::under(290);
     t.forudindstillinger->lodretEfterD = true;
-    t.indstillinger = titelIndstillinger(kolonner);
+    t.indstillinger = {RaekkehoejdeAlle(), Spaend(1, 1, kolonner), Fed(1, 1)};
     FedRaekke(t.indstillinger, 2, 1, kolonner);
     t.indstillinger.push_back(BFalsk());
     t.indstillinger.push_back(Titelfarve(1, 1));
@@ -66,7 +46,7 @@ void titelOgOverskrift(Rapporttabel& t, int kolonner) {
 std::string BoringsTekst(int raekke, const Variant& nummer) {
     const double n = TalEllerNul(nummer);
     if (n < 1 || n > 5 || n != std::floor(n)) return "";
-    return Celletekst(tabeller().BoringData.hent(raekke, static_cast<int>(n) + 1));
+    return TekstForm(tabeller().BoringData.hent(raekke, static_cast<int>(n) + 1));
 }
 
 // ---- Quality control ----
@@ -74,21 +54,14 @@ std::string BoringsTekst(int raekke, const Variant& nummer) {
 void UdskrivKvalitetskontrol(Udskrift& vp) {
     const Tabeller& tab = tabeller();
 
-    Rapporttabel kontrol;
-    kontrol.format = BoringFormat;
-    kontrol.raekker = {{"Kvalitetskontrol og simulering"}, boringOverskrift()};
-    tilfoejRaekker(kontrol.raekker, tab.KvalitetskontrolData, 1, 10, 0, 6);
-    kontrol.forudindstillinger = Forudindstillinger::under(500);
-    kontrol.indstillinger = {RaekkehoejdeAlle(), Fed(1, 1), Spaend(1, 1, 7), Titelfarve(1, 1)};
-    kontrol.indstillinger.push_back(Titelfarve(1, 3));
-    FedRaekke(kontrol.indstillinger, 2, 1, 7);
-    kontrol.indstillinger.push_back(BFalsk());
+    Rapporttabel kontrol = Boringstabel("Kvalitetskontrol og simulering", 500, true);
+    TilfoejRaekker(kontrol.raekker, tab.KvalitetskontrolData, 1, 10, 0, 6);
     UdskrivTabel(vp, kontrol);
 
     // The label column covers label and unit above, so the boreholes line up.
     Rapporttabel blanding;
     blanding.format = "<+3600|<+1400|<+1400|<+1400|<+1400|<+1400;";
-    tilfoejRaekker(blanding.raekker, tab.BlandingData, 1, 2, 0, 5);
+    TilfoejRaekker(blanding.raekker, tab.BlandingData, 1, 2, 0, 5);
     blanding.forudindstillinger = Forudindstillinger::udenLodret();
     blanding.indstillinger = {RaekkehoejdeAlle(), BFalsk()};
     UdskrivTabel(vp, blanding);
@@ -111,7 +84,7 @@ void UdskrivNedbrydningsmodel(Udskrift& vp) {
 
     Rapporttabel fortynding = overskriftOgRaekker("<+2000|<+1400|<+2400|<+2400|<+2400;",
                                                   {"Parameter", "Enhed", "Værdi", "Værdi", "Værdi"}, 5);
-    tilfoejRaekker(fortynding.raekker, tab.FortyndingData, 1, 2, 0, 4);
+    TilfoejRaekker(fortynding.raekker, tab.FortyndingData, 1, 2, 0, 4);
     UdskrivTabel(vp, fortynding);
 
     Rapporttabel konstanter = overskriftOgRaekker(
@@ -119,7 +92,7 @@ void UdskrivNedbrydningsmodel(Udskrift& vp) {
         {"Parameter", "Enhed", "Tils. værdi", "Korr. fort.", "Tils. værdi", "Korr. fort.", "Tils. værdi",
          "Korr. fort."},
         8);
-    tilfoejRaekker(konstanter.raekker, tab.KorrKoncentrationData, 1, 5, 0, 7);
+    TilfoejRaekker(konstanter.raekker, tab.KorrKoncentrationData, 1, 5, 0, 7);
     UdskrivTabel(vp, konstanter);
 }
 
@@ -216,15 +189,15 @@ void UdskrivNedstroemVandkvalitet(Udskrift& vp) {
 
     Rapporttabel hoved = hovedblok("Modellering af nedstrøm vandkvalitet");
     hoved.raekker.push_back(
-        {Celletekst(p.hent(1, 0)), BoringsTekst(2, p.hent(1, 1)), BoringsTekst(2, p.hent(1, 2)), "Nedstrøm"});
+        {TekstForm(p.hent(1, 0)), BoringsTekst(2, p.hent(1, 1)), BoringsTekst(2, p.hent(1, 2)), "Nedstrøm"});
     hoved.raekker.push_back(RaekkeFraTabel(k, 1, 0, 2));
     UdskrivTabel(vp, hoved);
 
     // The sixth bold setting lies beyond the five columns and shows nothing.
     Rapporttabel vaerdier = overskriftOgRaekker("<+2000|<+1400|<+2400|<+2400|<+2400;",
                                                 {"Parameter", "Enhed", "", "", ""}, 6);
-    tilfoejRaekker(vaerdier.raekker, tab.NedstroemAnalyseData, 1, 19, 0, 4);
-    tilfoejRaekker(vaerdier.raekker, tab.NedstroemKarbonatData, 1, 5, 0, 4);
+    TilfoejRaekker(vaerdier.raekker, tab.NedstroemAnalyseData, 1, 19, 0, 4);
+    TilfoejRaekker(vaerdier.raekker, tab.NedstroemKarbonatData, 1, 5, 0, 4);
     UdskrivTabel(vp, vaerdier);
 }
 
@@ -232,8 +205,8 @@ void UdskrivModelstof(Udskrift& vp) {
     const Tabeller& tab = tabeller();
     Rapporttabel t = hovedblok("Egenskaber for modelstof");
     t.raekker.push_back({"Valgt modelstof", "Kulstoffets iltningstrin", "Indhold af kulstof %"});
-    t.raekker.push_back({Celletekst(tab.ModelstofData.hent(1, 1)), Celletekst(tab.KulstofData.hent(1, 1)),
-                         Celletekst(tab.KulstofData.hent(2, 1))});
+    t.raekker.push_back({TekstForm(tab.ModelstofData.hent(1, 1)), TekstForm(tab.KulstofData.hent(1, 1)),
+                         TekstForm(tab.KulstofData.hent(2, 1))});
     UdskrivTabel(vp, t);
 }
 
@@ -252,7 +225,7 @@ Rapporttabel procestabel(const std::string& titelTekst, std::initializer_list<Ki
     t.format = "<+3400|<+2400|<+2400|<+2400;";
     // The closing "|" of the heading gives it an empty fifth cell.
     t.raekker = {titel(titelTekst), {"Parameter", "Enhed", "Diff. indhold", "Nyt forslag", ""}};
-    for (const Kilde& k : kilder) tilfoejRaekker(t.raekker, tabeller().*(k.tabel), 1, k.raekker, 0, 3);
+    for (const Kilde& k : kilder) TilfoejRaekker(t.raekker, tabeller().*(k.tabel), 1, k.raekker, 0, 3);
     titelOgOverskrift(t, 4);
     return t;
 }
@@ -276,14 +249,14 @@ void UdskrivMellemregninger(Udskrift& vp) {
     mellem.raekker = {titel("Mellemregninger til Geokemiske processer"),
                       {"Geokemisk proces", "Enhed", "Anvendt værdi", "alkalinitet", "TUC", "Ækv. stof"},
                       {"", "", "", "mekv/l", "mmol/l", "mg/l"}};
-    tilfoejRaekker(mellem.raekker, tab.MellemregningData, 1, 17, 0, 5);
+    TilfoejRaekker(mellem.raekker, tab.MellemregningData, 1, 17, 0, 5);
     titelOgOverskrift(mellem, 6);
     UdskrivTabel(vp, mellem);
 
     // The first column covers label and unit above: the sums stand under their columns.
     Rapporttabel summer;
     summer.format = "<+3000|<+1900|<+1900|<+1900|<+1900;";
-    tilfoejRaekker(summer.raekker, tab.RedoxSumData, 1, 2, 0, 4);
+    TilfoejRaekker(summer.raekker, tab.RedoxSumData, 1, 2, 0, 4);
     summer.forudindstillinger = Forudindstillinger::udenLodret();
     summer.indstillinger = {RaekkehoejdeAlle()};
     FedRaekke(summer.indstillinger, 1, 1, 5);

@@ -6,7 +6,5 @@
 // proposals the engine withdrew, which are blanked. A success clears the flag of changed
 // process data (SaetProcesdataAendret, with the shared state).
 
-#include "datamodel/Beregningstilstand.h"
-
 void ModellerUdenKalkligevaegt();
 void ModellerMedKalkligevaegt();

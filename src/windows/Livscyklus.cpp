@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
-#include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
 #include "platform/StartSlutKontroller.h"
+#include "platform/Tjenester.h"
 #include "windows/Redigering.h"
 #include "windows/Vinduestilstand.h"
 #include "windows/frmInddata.h"
@@ -28,20 +28,12 @@ Vindue& frmInddata() { return inddataKontroller().frmInddata; }
 
 }  // namespace
 
-FilDialogValg AabenDatafilValg(const std::string& titel) {
-    return {titel, DatafilFiltre(), "", ""};
-}
-
-FilDialogValg GemDatafilValg(const std::string& titel) {
-    return {titel, DatafilFiltre(), tilstand().FilNavn, "akv"};
-}
-
 std::string VaelgDatafilTilAabning(const std::string& titel) {
-    return Valgt(fildialoger().aaben(AabenDatafilValg(titel)));
+    return Valgt(fildialoger().aaben({titel, DatafilFiltre(), "", ""}));
 }
 
 std::string VaelgDatafilTilGem(const std::string& titel) {
-    return Valgt(fildialoger().gem(GemDatafilValg(titel)));
+    return Valgt(fildialoger().gem({titel, DatafilFiltre(), tilstand().FilNavn, "akv"}));
 }
 
 void IndlaesOgVisInddata() {
@@ -64,11 +56,7 @@ bool frmInddata_Unload() {
 }
 
 void frmInddata_Afslut_Click() {
-    const std::string afvist = AfslutRedigeringer(RedigerbareGridNavne());
-    if (!afvist.empty()) {
-        inddataGrids().grid(afvist).setFocus();
-        return;
-    }
+    if (!AfslutRedigeringerEllerFokuser()) return;
     frmInddata().hide();
     frmSlut_Load();
     slutKontroller().frmSlut.show();

@@ -4,16 +4,10 @@
 // file's dialogs, and the start of the program.
 #include <string>
 
-#include "platform/Tjenester.h"
-
-// The data file's dialogs: "Akvifer filer (*.akv)" and "Alle filer (*)". The open
-// dialog takes the name as chosen; the save dialog starts from the current file
-// name and gives a name typed without an extension ".akv".
-FilDialogValg AabenDatafilValg(const std::string& titel);
-FilDialogValg GemDatafilValg(const std::string& titel);
-
-// The path chosen in the dialog; "" for a cancel or an empty name, which end the
-// action alike.
+// The data file's dialogs, with the filters "Akvifer filer (*.akv)" and "Alle filer
+// (*)": the path chosen; "" for a cancel or an empty name, which end the action
+// alike. The open dialog takes the name as chosen; the save dialog starts from the
+// current file name and gives a name typed without an extension ".akv".
 std::string VaelgDatafilTilAabning(const std::string& titel);
 std::string VaelgDatafilTilGem(const std::string& titel);
 

@@ -1,6 +1,7 @@
 #include "Navigation.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "celler/Variant.h"
@@ -18,6 +19,20 @@
 #include "windows/Vinduestilstand.h"
 
 namespace {
+
+// A refused quality control: its text in a critical box, OK, no title of its own.
+void VisAfvisning(const std::string& besked) { visBesked(besked, BeskedIkon::Kritisk, BeskedKnapper::OK, ""); }
+
+// Runs the quality control when an input grid held an uncommitted edit at the start
+// of the action (afventende, read before the edits were ended). False when it
+// refused; the refusal has then been shown.
+bool KvalitetskontrolHvisAfventende(bool afventende) {
+    if (!afventende) return true;
+    std::string besked;
+    if (BeregnKvalitetskontrol(besked)) return true;
+    VisAfvisning(besked);
+    return false;
+}
 
 // ---- The bottom buttons' actions. afventende: an input grid held an uncommitted
 // edit when the button was pressed.
@@ -127,16 +142,6 @@ const NavKeyHandling NavKeyHandlinger[] = {
 bool AfslutAabneRedigeringer() { return AfslutRedigeringer(RedigerbareGridNavne()).empty(); }
 
 }  // namespace
-
-void VisAfvisning(const std::string& besked) { visBesked(besked, BeskedIkon::Kritisk, BeskedKnapper::OK, ""); }
-
-bool KvalitetskontrolHvisAfventende(bool afventende) {
-    if (!afventende) return true;
-    std::string besked;
-    if (BeregnKvalitetskontrol(besked)) return true;
-    VisAfvisning(besked);
-    return false;
-}
 
 void UdfoerBotKey(int Index) {
     InddataKontroller& k = inddataKontroller();

@@ -1,19 +1,10 @@
 #pragma once
 // The work window's actions: the bottom buttons by mode and index, the navigation
 // buttons by caption, and the rules of a tab change.
-#include <string>
 
 // The notice at the change from the process tab to the downstream tab.
 inline constexpr const char* ProcesdataAendretBesked =
     "De geokemiske procesdata er ændret efter sidste geokemiske modellering.";
-
-// A refused quality control: its text in a critical box, OK, no title of its own.
-void VisAfvisning(const std::string& besked);
-
-// Runs the quality control when an input grid held an uncommitted edit at the start
-// of the action (afventende, read before the edits were ended). False when it
-// refused; the refusal has then been shown.
-bool KvalitetskontrolHvisAfventende(bool afventende);
 
 // A click on BotKey(Index): acts by the mode and the index.
 void UdfoerBotKey(int Index);

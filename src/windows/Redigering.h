@@ -19,3 +19,7 @@ bool InddataGridsAendret();
 // check. Stops at the first refusal and returns that grid's name; "" when every
 // open edit was accepted (or none was open).
 std::string AfslutRedigeringer(const std::vector<std::string>& grids);
+
+// Ends the open edits of the eight editable grids; a refused one keeps the focus in
+// its grid (its check has shown the message) and gives false.
+bool AfslutRedigeringerEllerFokuser();

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "datamodel/Beregningstilstand.h"
 #include "platform/InddataKontroller.h"
@@ -10,6 +12,34 @@
 namespace {
 
 std::size_t idx(int i) { return static_cast<std::size_t>(i); }
+
+// The caption every mode's window caption starts with.
+constexpr const char* VinduesCaptionStart = "Akvifer v 2.0 - ";
+
+// Every bottom and navigation button enabled and hidden; with resetTabs also all ten
+// tabs hidden, tab 0 first.
+void NulstilNavigation(bool resetTabs) {
+    InddataKontroller& k = inddataKontroller();
+    for (Knap& b : k.BotKey) {
+        b.setEnabled(true);
+        b.setVisible(false);
+    }
+    for (Knap& n : k.NavKey) {
+        n.setEnabled(true);
+        n.setVisible(false);
+    }
+    if (resetTabs)
+        for (int fane = 0; fane < InddataKontroller::AntalFaner; ++fane) k.SSTab1.setVisible(fane, false);
+}
+
+// Shows BotKey(0) .. BotKey(n - 1), NavKey(0) .. NavKey(n - 1).
+void VisBotKeys(int n) {
+    for (int i = 0; i < n && i < InddataKontroller::AntalBotKeys; ++i) inddataKontroller().BotKey[idx(i)].setVisible(true);
+}
+
+void VisNavKeys(int n) {
+    for (int i = 0; i < n && i < InddataKontroller::AntalNavKeys; ++i) inddataKontroller().NavKey[idx(i)].setVisible(true);
+}
 
 // BotKey(0) runs the model with forced calcite equilibrium, BotKey(1) without.
 int Modelleringsknap() { return tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1; }
@@ -50,28 +80,6 @@ const std::vector<Tilstandsraekke>& Tilstandstabel() {
         {"Mellemregning", "Mellemregning", {}, {6, 5}, Standardknap::Ingen, {7}, 7, false},
     };
     return tabel;
-}
-
-void NulstilNavigation(bool resetTabs) {
-    InddataKontroller& k = inddataKontroller();
-    for (Knap& b : k.BotKey) {
-        b.setEnabled(true);
-        b.setVisible(false);
-    }
-    for (Knap& n : k.NavKey) {
-        n.setEnabled(true);
-        n.setVisible(false);
-    }
-    if (resetTabs)
-        for (int fane = 0; fane < InddataKontroller::AntalFaner; ++fane) k.SSTab1.setVisible(fane, false);
-}
-
-void VisBotKeys(int n) {
-    for (int i = 0; i < n && i < InddataKontroller::AntalBotKeys; ++i) inddataKontroller().BotKey[idx(i)].setVisible(true);
-}
-
-void VisNavKeys(int n) {
-    for (int i = 0; i < n && i < InddataKontroller::AntalNavKeys; ++i) inddataKontroller().NavKey[idx(i)].setVisible(true);
 }
 
 void MarkerModelleringsknap() {

@@ -8,13 +8,6 @@
 // by which a navigation button acts. Filled once, when the program starts.
 void DefinerNavTekster();
 
-// Every bottom and navigation button enabled and hidden; with resetTabs also all ten
-// tabs hidden, tab 0 first.
-void NulstilNavigation(bool resetTabs);
-// Shows BotKey(0) .. BotKey(n - 1), NavKey(0) .. NavKey(n - 1).
-void VisBotKeys(int n);
-void VisNavKeys(int n);
-
 // Which bottom button carries the default mark in a mode.
 enum class Standardknap {
     Ingen,
@@ -36,9 +29,6 @@ struct Tilstandsraekke {
 };
 
 const std::vector<Tilstandsraekke>& Tilstandstabel();
-
-// The caption every mode's window caption starts with.
-inline constexpr const char* VinduesCaptionStart = "Akvifer v 2.0 - ";
 
 // Configures the work window for the mode with this key: buttons reset, the row's
 // caption, buttons, tabs and current tab, the mode key written last, so that a tab

@@ -146,7 +146,10 @@ std::string Talformat::formater(double v) const {
     return ud;
 }
 
-std::optional<double> Talformat::fortolk(std::string_view s) const {
+std::optional<double> Talformat::fortolk(std::string_view s) const { return fortolk(s, true); }
+std::optional<double> Talformat::fortolkLempeligt(std::string_view s) const { return fortolk(s, false); }
+
+std::optional<double> Talformat::fortolk(std::string_view s, bool strengGruppering) const {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
@@ -159,21 +162,38 @@ std::optional<double> Talformat::fortolk(std::string_view s) const {
         ++i;
     }
     bool cifferSet = false, decimalSet = false;
+    // The whole part's digit groups: the digits since the last grouping sign, the
+    // number of grouping signs, and whether the first group begins with 0.
+    std::size_t gruppe = 0, grupper = 0;
+    bool nulForrest = false;
+    bool grupperingGod = true;
+    auto afslutHeltal = [&] {
+        if (grupper > 0 && gruppe != 3) grupperingGod = false;
+    };
     for (; i < s.size(); ++i) {
         const char ch = s[i];
         if (ch >= '0' && ch <= '9') {
             c += ch;
             cifferSet = true;
+            if (!decimalSet) {
+                if (gruppe == 0 && grupper == 0) nulForrest = ch == '0';
+                ++gruppe;
+            }
         } else if (ch == decimal_ && !decimalSet) {
             c += '.';
             decimalSet = true;
+            afslutHeltal();
         } else if (ch == tusind_ && !decimalSet) {
-            // The grouping sign is ignored wherever it stands in the whole part.
+            const bool foerste = grupper == 0;
+            if (foerste ? gruppe < 1 || gruppe > 3 || nulForrest : gruppe != 3) grupperingGod = false;
+            ++grupper;
+            gruppe = 0;
         } else {
             break;
         }
     }
-    if (!cifferSet) return std::nullopt;
+    if (!decimalSet) afslutHeltal();
+    if (!cifferSet || (strengGruppering && !grupperingGod)) return std::nullopt;
     if (i < s.size()) {
         if (s[i] != 'E' && s[i] != 'e') return std::nullopt;
         c += 'e';

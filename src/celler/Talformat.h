@@ -31,9 +31,18 @@ public:
 
     // A text that reads as a number: blanks around, a sign, digits with optional
     // grouping, the decimal sign, an exponent. nullopt otherwise (also for "").
+    // Grouping signs must stand between groups of three digits, after a first group
+    // of one to three digits that does not begin with 0: "1.234,5" reads in Danish,
+    // "2.5", "0.005" and "1.23.4" do not, since a user who typed them meant the
+    // other decimal sign and must not get a value ten or a thousand times off.
     std::optional<double> fortolk(std::string_view s) const;
+    // As fortolk, with the grouping sign ignored wherever it stands in the whole
+    // part ("1.2.3" is 123): how the data file has always been read.
+    std::optional<double> fortolkLempeligt(std::string_view s) const;
 
 private:
+    std::optional<double> fortolk(std::string_view s, bool strengGruppering) const;
+
     char decimal_;
     char tusind_;
 };

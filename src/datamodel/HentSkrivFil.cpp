@@ -137,6 +137,7 @@ std::array<Variant, 1001>& felter() {
 // cannot be taken, the cells before it set.
 bool FyldBlokke(RunError& fejl) {
     const auto& felt = felter();
+    // Numbers of a file are read as files always were read, grouping signs ignored.
     const Talformat& format = Talformat::aktuel();
     std::size_t i = 0;
     for (Blok& b : Blokke()) {
@@ -152,7 +153,7 @@ bool FyldBlokke(RunError& fejl) {
                 break;
             case Form::Tal:
                 if (!tekst.empty()) {
-                    const std::optional<double> x = format.fortolk(tekst);
+                    const std::optional<double> x = format.fortolkLempeligt(tekst);
                     if (!x) {
                         fejl = RunError::TypeMismatch;
                         return false;
@@ -166,7 +167,7 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalEllerTekst:
                 if (tekst.empty())
                     tabel.saet(c.raekke, c.soejle, Variant());
-                else if (const std::optional<double> x = format.fortolk(tekst))
+                else if (const std::optional<double> x = format.fortolkLempeligt(tekst))
                     tabel.saet(c.raekke, c.soejle, *x);
                 else
                     tabel.saet(c.raekke, c.soejle, Afkod(tekst));

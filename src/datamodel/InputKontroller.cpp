@@ -120,7 +120,8 @@ bool Godkendt(const Kontroltabel& tabel, const Variant& vaerdi, int indeks) {
     if (r.laengdeTekst) return AntalTegn(tekst) <= static_cast<std::size_t>(r.laengde);
     if (!r.interval) return true;
     // A text that is no number is refused with the interval message; its hint names
-    // the commonest cause, a decimal point typed in a Danish locale.
+    // the commonest cause, the other decimal sign typed ("2.5" in a Danish locale
+    // has no groups of three, so it is no number rather than 25).
     const std::optional<double> x = SomTal(vaerdi);
     if (!x) return false;
     const bool overNedre = r.nedreMedtaget ? *x >= r.nedre : *x > r.nedre;

@@ -4,6 +4,7 @@
 #include <string>
 
 enum class BeskedIkon { Ingen, Kritisk, Udraab, Spoergsmaal, Information };
+// A JaNej box has no cancel: it is answered only by one of its two buttons.
 enum class BeskedKnapper { OK, JaNej };
 enum class BeskedSvar { OK, Ja, Nej };
 

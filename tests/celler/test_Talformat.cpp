@@ -83,12 +83,14 @@ constexpr std::nullopt_t ingen = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
     Talformat, FortolkTest,
     ::testing::Values(
-        Laesning{"12.5", 125.0, 12.5}, Laesning{"12,5", 12.5, 125.0},
+        Laesning{"12.5", ingen, 12.5}, Laesning{"12,5", 12.5, ingen},
         Laesning{"1.234,5", 1234.5, ingen}, Laesning{"1,234.5", ingen, 1234.5},
-        Laesning{"1.2.3", 123.0, ingen}, Laesning{"1,2,3", ingen, 123.0},
+        Laesning{"12.345.678", 12345678.0, ingen}, Laesning{"0.005", ingen, 0.005},
+        Laesning{"1.2.3", ingen, ingen}, Laesning{"1,2,3", ingen, ingen},
+        Laesning{"1234.567", ingen, 1234.567}, Laesning{".123", ingen, 0.123}, Laesning{"1.234.", ingen, ingen},
         Laesning{"  7 ", 7.0, 7.0}, Laesning{"\t7", 7.0, 7.0}, Laesning{"+3", 3.0, 3.0},
-        Laesning{"-0,5", -0.5, -5.0}, Laesning{",5", 0.5, 5.0}, Laesning{"5,", 5.0, 5.0},
-        Laesning{"1E-05", 1e-5, 1e-5}, Laesning{"1,5E+15", 1.5e15, 15e15}, Laesning{"2e3", 2000.0, 2000.0},
+        Laesning{"-0,5", -0.5, ingen}, Laesning{",5", 0.5, ingen}, Laesning{"5,", 5.0, ingen},
+        Laesning{"1E-05", 1e-5, 1e-5}, Laesning{"1,5E+15", 1.5e15, ingen}, Laesning{"2e3", 2000.0, 2000.0},
         Laesning{"007", 7.0, 7.0}, Laesning{"0", 0.0, 0.0},
         Laesning{"", ingen, ingen}, Laesning{"   ", ingen, ingen}, Laesning{"N/A", ingen, ingen},
         Laesning{".", ingen, ingen}, Laesning{",", ingen, ingen}, Laesning{"-", ingen, ingen},

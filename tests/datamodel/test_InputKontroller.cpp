@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "celler/Talformat.h"
@@ -243,28 +244,37 @@ TEST(InputKontroller, TomtOgNullPasserAlt) {
         }
 }
 
+// A typed text reads in the user's settings, its grouping signs only between groups
+// of three; any other text is refused with the cell's interval message. tal is the
+// number an accepted text counts as in the calculations.
 TEST(InputKontroller, TekstLaesesITalformatet) {
     struct Tilfaelde {
         Talformat format;
         const char* tekst;
-        bool godkendt;
+        int raekke;  // 3 Calcium: 5 <= x < 1000, 5 Natrium: 0 <= x < 5000
+        std::optional<double> tal;  // nullopt: refused
     };
-    // Calcium: 5 <= x < 1000.
+    const auto D = Talformat::dansk(), E = Talformat::engelsk();
     const Tilfaelde tilfaelde[] = {
-        {Talformat::dansk(), "5", true},       {Talformat::dansk(), "5,0", true},
-        {Talformat::dansk(), "4,99", false},   {Talformat::dansk(), "999,9", true},
-        {Talformat::dansk(), "1.000", false},  // grouping: one thousand
-        {Talformat::dansk(), "7.5", true},     // 75 in a Danish locale
-        {Talformat::dansk(), "abc", false},    {Talformat::dansk(), " ", false},
-        {Talformat::dansk(), "12abc", false},  {Talformat::engelsk(), "4.99", false},
-        {Talformat::engelsk(), "7.5", true},   {Talformat::engelsk(), "7,5", true},
-        {Talformat::engelsk(), "1,000", false},
+        {D, "5", 3, 5.0},          {D, "5,0", 3, 5.0},       {D, "4,99", 3, {}},   {D, "999,9", 3, 999.9},
+        {D, "1.000", 3, {}},       // one thousand
+        {D, "7.5", 3, {}},         {D, "abc", 3, {}},        {D, " ", 3, {}},      {D, "12abc", 3, {}},
+        {E, "4.99", 3, {}},        {E, "7.5", 3, 7.5},       {E, "7,5", 3, {}},    {E, "1,000", 3, {}},
+        {D, "2.5", 5, {}},         {D, "2,5", 5, 2.5},       {E, "2.5", 5, 2.5},   {E, "2,5", 5, {}},
+        {D, "1.234,5", 5, 1234.5}, {E, "1,234.5", 5, 1234.5}, {D, "0.005", 5, {}}, {E, "0,005", 5, {}},
+        {D, "1.23.4", 5, {}},      {E, "1,23,4", 5, {}},     {D, "1.2345", 5, {}}, {D, "4.999,9", 5, 4999.9},
     };
     for (const auto& t : tilfaelde) {
         TalformatScope scope(t.format);
+        SCOPED_TRACE(std::string(t.tekst) + (t.format.decimaltegn() == ',' ? " dansk" : " engelsk"));
         std::string tekst;
-        EXPECT_EQ(Koer(K::Analyse, Variant(t.tekst), 3, &tekst), t.godkendt) << t.tekst;
-        if (!t.godkendt) { EXPECT_EQ(tekst, Interval(t.tekst, " 5 <= Calcium < 1000", false)); }
+        EXPECT_EQ(Koer(K::Analyse, Variant(t.tekst), t.raekke, &tekst), t.tal.has_value());
+        if (t.tal) {
+            EXPECT_EQ(SomTal(Variant(t.tekst)), t.tal);
+        } else {
+            EXPECT_EQ(tekst, Interval(t.tekst, t.raekke == 3 ? " 5 <= Calcium < 1000" : " 0 <= Natrium < 5000",
+                                      false));
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -29,11 +31,27 @@ QString visningstekst(const std::string& s) {
     return t;
 }
 
+// A question offering only "Ja" and "Nej" has no cancel: Esc and the close box
+// would otherwise answer "Nej", and on a save prompt that throws the data away.
+// The box waits for one of its two buttons.
+class JaNejBoks : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+};
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> lavBeskedboks(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
                                           const std::string& titel, QWidget* parent) {
-    auto boks = std::make_unique<QMessageBox>(parent);
+    std::unique_ptr<QMessageBox> boks =
+        knapper == BeskedKnapper::JaNej ? std::make_unique<JaNejBoks>(parent) : std::make_unique<QMessageBox>(parent);
     // Never read as rich text: an interval such as " 0 < Temperatur < 80" stays as written.
     boks->setTextFormat(Qt::PlainText);
     boks->setText(visningstekst(tekst));
@@ -45,7 +63,6 @@ std::unique_ptr<QMessageBox> lavBeskedboks(const std::string& tekst, BeskedIkon 
         ja->setObjectName(QStringLiteral("Ja"));
         nej->setObjectName(QStringLiteral("Nej"));
         boks->setDefaultButton(ja);
-        boks->setEscapeButton(nej);
     } else {
         QPushButton* ok = boks->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         ok->setObjectName(QStringLiteral("OK"));
@@ -59,7 +76,8 @@ BeskedSvar beskedSvar(const QMessageBox& boks) {
     const QAbstractButton* b = boks.clickedButton();
     if (b && b->objectName() == QLatin1String("Ja")) return BeskedSvar::Ja;
     if (b && b->objectName() == QLatin1String("Nej")) return BeskedSvar::Nej;
-    // A question box closed any other way answers no.
+    // A question box cannot be closed any other way; should the program close it
+    // all the same, the answer is no.
     for (const QAbstractButton* k : boks.buttons())
         if (k->objectName() == QLatin1String("Nej")) return BeskedSvar::Nej;
     return BeskedSvar::OK;

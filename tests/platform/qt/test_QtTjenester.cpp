@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/qt/QtBeskeder.h"
 #include "platform/qt/QtTjenester.h"
+#include "support/QtTaster.h"
 #include "support/QtTestMiljoe.h"
 #include "support/TempDir.h"
 
@@ -25,7 +27,7 @@ struct BoksTilfaelde {
     QMessageBox::Icon qtIkon;
     QString vistTitel;
     QStringList knaptekster;
-    BeskedSvar vedEsc;
+    std::optional<BeskedSvar> vedEsc;  // nullopt: Esc and the close box leave the box open
 };
 
 class Beskedbokse : public ::testing::TestWithParam<BoksTilfaelde> {};
@@ -43,9 +45,20 @@ TEST_P(Beskedbokse, ShowTheTextAsWrittenWithTheirIconTitleAndButtons) {
     EXPECT_EQ(tekster, t.knaptekster);
 
     boks->show();
-    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(boks.get(), &esc);
-    EXPECT_EQ(beskedSvar(*boks), t.vedEsc);
+    QWidget* fokus = boks->focusWidget() ? boks->focusWidget() : boks.get();
+    tast(fokus, Qt::Key_Escape);
+    if (t.vedEsc) {
+        EXPECT_FALSE(boks->isVisible());
+        EXPECT_EQ(beskedSvar(*boks), *t.vedEsc);
+        return;
+    }
+    EXPECT_TRUE(boks->isVisible());
+    EXPECT_FALSE(boks->close());  // the close box
+    EXPECT_TRUE(boks->isVisible());
+    EXPECT_EQ(boks->clickedButton(), nullptr);
+    boks->findChild<QAbstractButton*>(QStringLiteral("Ja"))->click();
+    EXPECT_FALSE(boks->isVisible());
+    EXPECT_EQ(beskedSvar(*boks), BeskedSvar::Ja);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BeskedKnapper::OK, "Inddatakontrol", QMessageBox::Warning, "Inddatakontrol", {"OK"},
                       BeskedSvar::OK},
         BoksTilfaelde{"Skal data gemmes inden nye data oprettes?", BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej,
-                      "Gem Data", QMessageBox::Question, "Gem Data", {"Ja", "Nej"}, BeskedSvar::Nej},
+                      "Gem Data", QMessageBox::Question, "Gem Data", {"Ja", "Nej"}, std::nullopt},
         BoksTilfaelde{"Der skete en fejl i forbindelse med at gemme data", BeskedIkon::Kritisk, BeskedKnapper::OK, "",
                       QMessageBox::Critical, "Akvifer", {"OK"}, BeskedSvar::OK},
         BoksTilfaelde{"De geokemiske procesdata er ændret efter sidste geokemiske modellering.",

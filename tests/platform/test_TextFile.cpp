@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -30,6 +35,30 @@ std::vector<std::string> readAll(const std::string& path) {
     EXPECT_FALSE(f.readLine(line));
     EXPECT_EQ(f.error(), RunError::None);
     return lines;
+}
+
+// Races show most often in memory (tmpfs), where there is such a folder.
+std::string memoryFolder() {
+    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path().string();
+}
+
+// One program per save: each saves its text to its target `rounds` times (without
+// end when rounds < 0) and exits with the number of its saves that failed.
+std::vector<pid_t> startSavers(const std::vector<std::pair<std::string, std::string>>& saves, int rounds) {
+    std::vector<pid_t> pids;
+    for (const auto& [target, text] : saves) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int failed = 0;
+            for (int i = 0; rounds < 0 || i < rounds; ++i) {
+                TextFileOut f;
+                failed += !(f.open(target) && f.writeLine(text) && f.close());
+            }
+            ::_exit(std::min(failed, 100));
+        }
+        pids.push_back(pid);
+    }
+    return pids;
 }
 
 }  // namespace
@@ -287,35 +316,98 @@ TEST(TextFileOut, KilledSavesLeaveOneTemporaryFileTheNextSaveRemoves) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
-TEST(TextFileOut, LongestPathCanBeSaved) {
+TEST(TextFileOut, LongestPathCanBeSavedAndRead) {
     // The temporary file's path is longer than the target's; a path as long as
-    // the system allows (4095 bytes) must save all the same.
-    TempDir dir;
-    std::string folder = dir.path();
-    while (4095 - folder.size() - 1 > 250) {  // what is left for the file's name
-        folder += "/" + std::string(200, 'm');
-        ASSERT_TRUE(fs::create_directory(folder));
+    // the system allows (4095 bytes), or longer where only its folder must fit,
+    // saves and reads back all the same.
+    for (const std::size_t length : {4095u, 4100u}) {
+        TempDir dir;
+        std::string folder = dir.path();
+        while (length - folder.size() - 1 > 250) {  // what is left for the file's name
+            folder += "/" + std::string(200, 'm');
+            ASSERT_TRUE(fs::create_directory(folder));
+        }
+        const std::string name(length - folder.size() - 1, 'f');
+        for (const char* text : {"new", "newer"}) {  // created, then replaced
+            TextFileOut f;
+            ASSERT_TRUE(f.open(folder + "/" + name) && f.writeLine(text) && f.close()) << length;
+            EXPECT_EQ(readAll(folder + "/" + name), std::vector<std::string>{text}) << length;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+        // The whole path is too long to remove the file by.
+        const int d = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        EXPECT_EQ(::unlinkat(d, name.c_str(), 0), 0);
+        ::close(d);
     }
-    const std::string target = folder + "/" + std::string(4095 - folder.size() - 1, 'f');
-    ASSERT_EQ(target.size(), 4095u);
-    for (const char* text : {"new", "newer"}) {  // created, then replaced
-        TextFileOut f;
-        ASSERT_TRUE(f.open(target) && f.writeLine(text) && f.close()) << errorDescription(f.error());
-        EXPECT_EQ(readAll(target), std::vector<std::string>{text});
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
 }
 
-TEST(TextFileOut, TwoSavesOfOneFileAtOnceNeverRenameTheOthersFile) {
+TEST(TextFileOut, SecondSaveOfOneFileInOneProgramFailsAtOnce) {
+    // It cannot wait for the first, which this program finishes only afterwards.
     TempDir dir;
     SkrivBytes(dir / "f.akv", "old");
     TextFileOut first, second;
     ASSERT_TRUE(first.open(dir / "f.akv") && first.writeLine("first"));
-    ASSERT_TRUE(second.open(dir / "f.akv") && second.writeLine("second"));  // takes the name over
-    EXPECT_FALSE(first.close());
-    EXPECT_EQ(first.error(), RunError::PathFileAccess);
-    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
-    EXPECT_TRUE(second.close());
-    EXPECT_EQ(LaesBytes(dir / "f.akv"), "second\r\n");
+    EXPECT_FALSE(second.open(dir / "f.akv"));
+    EXPECT_EQ(second.error(), RunError::PathFileAccess);
+    EXPECT_FALSE(second.close());
+    EXPECT_TRUE(first.close());
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "first\r\n");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
+
+struct RaceCase {
+    const char* name;
+    std::vector<std::string> targets;  // one program saving per entry
+    bool killed;                       // at random moments, in rounds
+};
+
+class SavesAtOnce : public ::testing::TestWithParam<RaceCase> {};
+
+// Programs save at once while this one reads: every read finds the whole bytes of
+// one save of that very file, also with the savers killed at any moment, after
+// which at most one temporary file per target is left, and the next save removes it.
+TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
+    const RaceCase& c = GetParam();
+    TempDir dir(memoryFolder());
+    std::vector<std::pair<std::string, std::string>> saves;
+    std::map<std::string, std::set<std::string>> whole;  // what each target may hold
+    for (std::size_t i = 0; i < c.targets.size(); ++i) {
+        saves.emplace_back(dir / c.targets[i], std::string(3000, static_cast<char>('a' + i)));
+        whole[saves.back().first].insert({"old", saves.back().second + "\r\n"});
+        SkrivBytes(saves.back().first, "old");
+    }
+    std::mt19937 random(7);
+    int wrong = 0, failedSaves = 0;
+    for (int round = 0; round < (c.killed ? 60 : 1); ++round) {
+        std::vector<pid_t> pids = startSavers(saves, c.killed ? -1 : 200);
+        const auto killAt = std::chrono::steady_clock::now() + std::chrono::microseconds(random() % 3000);
+        while (!pids.empty()) {
+            for (const auto& [target, texts] : whole) wrong += texts.count(LaesBytes(target)) == 0;
+            if (c.killed && std::chrono::steady_clock::now() > killAt)
+                for (pid_t pid : pids) ::kill(pid, SIGKILL);
+            std::erase_if(pids, [&](pid_t pid) {
+                int status = 0;
+                if (::waitpid(pid, &status, WNOHANG) != pid) return false;
+                failedSaves += WIFEXITED(status) ? WEXITSTATUS(status) : 0;
+                return true;
+            });
+        }
+        EXPECT_LE(dir.entries().size(), 2 * whole.size());
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(failedSaves, 0);  // a save waits for another one of its file
+    for (const auto& [target, texts] : whole) {
+        TextFileOut f;
+        EXPECT_TRUE(f.open(target) && f.writeLine("x") && f.close());
+    }
+    EXPECT_EQ(dir.entries().size(), whole.size());
+}
+
+const std::string alike(250, 'x');
+INSTANTIATE_TEST_SUITE_P(
+    Races, SavesAtOnce,
+    ::testing::Values(RaceCase{"oneFile", {"f.akv", "f.akv"}, false},
+                      RaceCase{"oneFileKilled", {"f.akv", "f.akv"}, true},
+                      RaceCase{"namesAlikeFor250Bytes", {alike + "1.akv", alike + "2.akv"}, false},
+                      RaceCase{"namesAlikeKilled", {alike + "1.akv", alike + "2.akv"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });

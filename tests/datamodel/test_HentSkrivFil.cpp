@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <initializer_list>
@@ -590,6 +591,37 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
     EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
     EXPECT_EQ(dir.entries().size(), 2u);  // no temporary file left behind
+}
+
+// A number that is not finite, in any block, is not saved: one message, the old
+// file kept.
+TEST_F(HentSkrivFil, TalDerIkkeErEndeligtGemmesIkke) {
+    SkrivBytes(dir / "f.akv", "gammel");
+    const double ikkeEndelige[] = {std::nan(""), HUGE_VAL, -HUGE_VAL};
+    int blok = 0;
+    for (const auto& c : LagredeCeller()) {
+        if (c.blok == blok) continue;
+        blok = c.blok;
+        const Variant foer = c.tabel->hent(c.raekke, c.soejle);
+        c.tabel->saet(c.raekke, c.soejle, ikkeEndelige[blok % 3]);
+        RecordingBeskeder b;
+        EXPECT_FALSE(SkrivFil(dir / "f.akv")) << c.felt;
+        ASSERT_EQ(b.vist.size(), 1u);
+        EXPECT_EQ(b.vist[0].tekst, GemFejl);
+        c.tabel->saet(c.raekke, c.soejle, foer);
+    }
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "gammel");
+    EXPECT_EQ(dir.entries().size(), 1u);
+}
+
+TEST_F(HentSkrivFil, StiOverSystemetsLaengdeGemmesOgHentes) {
+    const std::string sti = dir.langSti(4100);
+    tabeller().LokalitetData.saet(1, 1, "Lang sti");
+    RecordingBeskeder b;
+    ASSERT_TRUE(SkrivFil(sti));
+    ASSERT_TRUE(HentFil(sti));
+    EXPECT_EQ(tabeller().LokalitetData.hent(1, 1), Variant("Lang sti"));
+    EXPECT_TRUE(b.vist.empty());
 }
 
 // A folder that no new file can be made in, with the old file in it: false, one

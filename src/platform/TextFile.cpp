@@ -95,8 +95,12 @@ int openTargetFolder(std::string path, std::string& name) {
             return dir;
         std::string link(PATH_MAX, '\0');
         const ssize_t n = ::readlinkat(dir, name.c_str(), link.data(), link.size());
+        const int err = errno;
         ::close(dir);
-        if (n < 0) return -1;
+        if (n <= 0) {
+            errno = n < 0 ? err : ENOENT;
+            return -1;
+        }
         link.resize(static_cast<std::size_t>(n));
         path = link.front() == '/' ? link : p.folder + "/" + link;
     }
@@ -289,6 +293,11 @@ bool TextFileOut::claimTemp() {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     auto pause = std::chrono::microseconds(100);
     for (;;) {
+        // Another save is done in a moment, or killed and its lock gone.
+        if (std::chrono::steady_clock::now() > giveUp) {
+            temp_.clear();
+            return fail(RunError::PathFileAccess);
+        }
         // A link planted at the name is never followed, and O_EXCL refuses
         // anything found there. Others may read it as they may read the file, so
         // they can lock it.
@@ -299,8 +308,11 @@ bool TextFileOut::claimTemp() {
         } while (fd < 0 && errno == EINTR);
         if (fd >= 0) {
             // Between the creation and the lock another save may have taken the
-            // file for a left-over one and removed it: then try again.
-            if (::flock(fd, LOCK_EX) == 0 && nameLeadsTo(fd)) {
+            // file for a left-over one and removed it: then try again. A file
+            // system without locks leaves the save as safe as it can be without.
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            if (nameLeadsTo(fd)) {
                 fd_ = fd;
                 struct stat st {};
                 ::fstat(fd, &st);
@@ -315,60 +327,57 @@ bool TextFileOut::claimTemp() {
             temp_.clear();
             return fail(openError(err == ENOENT ? ENOTDIR : err, true));
         }
-        switch (removeLeftover()) {
-        case Leftover::Removed: continue;
-        case Leftover::Failed: temp_.clear(); return false;
-        case Leftover::Busy: break;
-        }
-        // Another save is writing: it is done in a moment, or killed and its lock gone.
-        if (std::chrono::steady_clock::now() > giveUp) {
+        const Leftover found = removeLeftover();
+        if (found == Leftover::Failed) {
             temp_.clear();
-            return fail(RunError::PathFileAccess);
+            return false;
         }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        if (found == Leftover::Busy) {
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        }
     }
 }
 
 TextFileOut::Leftover TextFileOut::removeLeftover() {
-    int fd = ::openat(dir_, temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) return Leftover::Removed;  // gone in the meantime
-    if (fd < 0 && errno != ELOOP) {
+    const int fd = ::openat(dir_, temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int err = errno;
+    struct stat st {};
+    if (fd >= 0 ? ::fstat(fd, &st) != 0 : ::fstatat(dir_, temp_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (fd >= 0) ::close(fd);
+        if (errno == ENOENT) return Leftover::Removed;  // gone in the meantime
         fail(openError(errno, true));
         return Leftover::Failed;
     }
-    struct stat st {};
-    if (fd >= 0 && ::fstat(fd, &st) != 0) st.st_mode = 0;
-    if (fd >= 0 && S_ISREG(st.st_mode)) {
-        // A save of this process has it: waiting for it would wait for ever.
-        if (lockedHere().count({st.st_dev, st.st_ino}) != 0) {
-            ::close(fd);
+    if (!S_ISREG(st.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        // No save makes anything but a file: a link or the like planted there is
+        // removed, never followed; a folder is not ours to remove.
+        if (S_ISDIR(st.st_mode) || (::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT)) {
             fail(RunError::PathFileAccess);
             return Leftover::Failed;
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            ::close(fd);
-            return Leftover::Busy;
-        }
-        // Unlocked, so left by a save that was cut short; unless its save renamed
-        // it just now, and the name leads elsewhere.
-        const bool leftover = nameLeadsTo(fd);
-        if (leftover && ::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT) {
-            fail(openError(errno, true));
-            ::close(fd);
-            return Leftover::Failed;
-        }
-        ::close(fd);
         return Leftover::Removed;
     }
-    if (fd >= 0) ::close(fd);
-    // No save makes anything but a file: a link or the like planted there is
-    // removed, never followed; a folder is not ours to remove.
-    if (S_ISDIR(st.st_mode) || (::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT)) {
-        fail(RunError::PathFileAccess);
+    if (fd < 0) {  // a file that cannot even be read cannot be locked
+        fail(openError(err, true));
         return Leftover::Failed;
     }
-    return Leftover::Removed;
+    Leftover found = Leftover::Removed;
+    if (lockedHere().count({st.st_dev, st.st_ino}) != 0) {
+        // A save of this process has it: waiting for it would wait for ever.
+        found = Leftover::Failed;
+        fail(RunError::PathFileAccess);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        found = Leftover::Busy;
+    } else if (nameLeadsTo(fd) && ::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT) {
+        // Unlocked, so left by a save cut short; unless that save renamed it just
+        // now and the name leads elsewhere.
+        found = Leftover::Failed;
+        fail(openError(errno, true));
+    }
+    ::close(fd);
+    return found;
 }
 
 bool TextFileOut::nameLeadsTo(int fd) const {

@@ -342,10 +342,11 @@ bool TextFileOut::claimTemp() {
 TextFileOut::Leftover TextFileOut::removeLeftover() {
     const int fd = ::openat(dir_, temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     const int err = errno;
+    if (fd < 0 && err == ENOENT) return Leftover::Removed;  // gone in the meantime
     struct stat st {};
     if (fd >= 0 ? ::fstat(fd, &st) != 0 : ::fstatat(dir_, temp_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (fd >= 0) ::close(fd);
-        if (errno == ENOENT) return Leftover::Removed;  // gone in the meantime
+        if (errno == ENOENT) return Leftover::Removed;
         fail(openError(errno, true));
         return Leftover::Failed;
     }

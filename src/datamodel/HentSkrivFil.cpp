@@ -153,9 +153,10 @@ bool FyldBlokke(RunError& fejl) {
                 break;
             case Form::Tal:
                 if (!tekst.empty()) {
+                    // Only a finite number is taken, so what is read saves again.
                     const std::optional<double> x = format.fortolk(tekst);
-                    if (!x) {
-                        fejl = RunError::TypeMismatch;
+                    if (!x || !std::isfinite(*x)) {
+                        fejl = x ? RunError::Overflow : RunError::TypeMismatch;
                         return false;
                     }
                     tabel.saet(c.raekke, c.soejle, *x);
@@ -167,7 +168,7 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalEllerTekst:
                 if (tekst.empty())
                     tabel.saet(c.raekke, c.soejle, Variant());
-                else if (const std::optional<double> x = format.fortolk(tekst))
+                else if (const std::optional<double> x = format.fortolk(tekst); x && std::isfinite(*x))
                     tabel.saet(c.raekke, c.soejle, *x);
                 else
                     tabel.saet(c.raekke, c.soejle, Afkod(tekst));

@@ -35,14 +35,14 @@ std::string errorDescription(RunError e) {
 namespace {
 
 // A path split into its folder and its name in it ("." when it ends in "/").
-struct Placering {
+struct PathParts {
     std::string folder;
     std::string name;
 };
 
-Placering split(const std::string& path) {
+PathParts split(const std::string& path) {
     const auto slash = path.find_last_of('/');
-    Placering p;
+    PathParts p;
     if (slash == std::string::npos) p = {".", path};
     else p = {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
     if (p.name.empty()) p.name = ".";
@@ -87,7 +87,7 @@ RunError writeError(int err) {
 // file is created there. -1 and errno on a failure.
 int openTargetFolder(std::string path, std::string& name) {
     for (int hop = 0;; ++hop) {
-        Placering p = split(path);
+        PathParts p = split(path);
         const int dir = openFolder(p.folder);
         name = std::move(p.name);
         struct stat st {};
@@ -121,8 +121,6 @@ std::string tempName(const std::string& name) {
     return "." + name.substr(0, keep) + "~" + hex + ".tmp";
 }
 
-bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
 // The temporary files this process holds locked: it cannot wait for itself.
 std::set<std::pair<dev_t, ino_t>>& lockedHere() {
     static std::set<std::pair<dev_t, ino_t>> locked;
@@ -152,7 +150,7 @@ bool TextFileIn::open(const std::string& path) {
         return false;
     }
     // By the same route as a save, so every file that saves also loads.
-    const Placering p = split(path);
+    const PathParts p = split(path);
     const int dir = openFolder(p.folder);
     if (dir < 0) {
         error_ = openError(errno == ENOENT ? ENOTDIR : errno, false);
@@ -384,7 +382,7 @@ TextFileOut::Leftover TextFileOut::removeLeftover() {
 bool TextFileOut::nameLeadsTo(int fd) const {
     struct stat own {}, named {};
     return ::fstat(fd, &own) == 0 && ::fstatat(dir_, temp_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-           sameFile(own, named);
+           own.st_dev == named.st_dev && own.st_ino == named.st_ino;
 }
 
 bool TextFileOut::writeLine(std::string_view line) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -34,30 +35,6 @@ std::vector<std::string> readAll(const std::string& path) {
     EXPECT_FALSE(f.readLine(line));
     EXPECT_EQ(f.error(), RunError::None);
     return lines;
-}
-
-// Races show most often in memory (tmpfs), where there is such a folder.
-std::string memoryFolder() {
-    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path().string();
-}
-
-// One program per save: each saves its text to its target `rounds` times (without
-// end when rounds < 0) and exits with the number of its saves that failed.
-std::vector<pid_t> startSavers(const std::vector<std::pair<std::string, std::string>>& saves, int rounds) {
-    std::vector<pid_t> pids;
-    for (const auto& [target, text] : saves) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            int failed = 0;
-            for (int i = 0; rounds < 0 || i < rounds; ++i) {
-                TextFileOut f;
-                failed += !(f.open(target) && f.writeLine(text) && f.close());
-            }
-            ::_exit(std::min(failed, 100));
-        }
-        pids.push_back(pid);
-    }
-    return pids;
 }
 
 }  // namespace
@@ -315,21 +292,25 @@ TEST(TextFileOut, KilledSavesLeaveOneTemporaryFileTheNextSaveRemoves) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
-TEST(TextFileOut, LongestPathCanBeSavedAndRead) {
-    // The temporary file's path is longer than the target's; a path as long as
-    // the system allows (4095 bytes), or longer where only its folder must fit,
-    // saves and reads back all the same.
-    for (const std::size_t length : {4095u, 4100u}) {
-        TempDir dir;
-        const std::string target = dir.langSti(length);
-        for (const char* text : {"new", "newer"}) {  // created, then replaced
-            TextFileOut f;
-            ASSERT_TRUE(f.open(target) && f.writeLine(text) && f.close()) << length;
-            EXPECT_EQ(readAll(target), std::vector<std::string>{text}) << length;
-        }
-        const std::string folder = target.substr(0, target.find_last_of('/'));
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+TEST(TextFileOut, PathBeyondTheSystemsLengthSavesAndReads) {
+    // The temporary file's path is longer than the target's, and the target's is
+    // longer than the system takes whole (4095 bytes): only its folder must fit.
+    TempDir dir;
+    std::string folder = dir.path();
+    while (4100 - folder.size() - 1 > 250) {  // what is left for the file's name
+        folder += "/" + std::string(200, 'm');
+        ASSERT_TRUE(fs::create_directory(folder));
     }
+    const std::string name(4100 - folder.size() - 1, 'f'), target = folder + "/" + name;
+    for (const char* text : {"new", "newer"}) {  // created, then replaced
+        TextFileOut f;
+        ASSERT_TRUE(f.open(target) && f.writeLine(text) && f.close()) << errorDescription(f.error());
+        EXPECT_EQ(readAll(target), std::vector<std::string>{text});
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+    const int d = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);  // the whole path is too long to remove by
+    EXPECT_EQ(::unlinkat(d, name.c_str(), 0), 0);
+    ::close(d);
 }
 
 TEST(TextFileOut, SecondSaveOfOneFileInOneProgramFailsAtOnce) {
@@ -348,32 +329,40 @@ TEST(TextFileOut, SecondSaveOfOneFileInOneProgramFailsAtOnce) {
 
 struct RaceCase {
     const char* name;
-    std::vector<std::string> targets;  // one program saving per entry
-    bool killed;                       // at random moments, in rounds
+    std::string first, second;  // what the two programs save to
+    bool killed;                // at random moments, in rounds
 };
 
 class SavesAtOnce : public ::testing::TestWithParam<RaceCase> {};
 
-// Programs save at once while this one reads: every read finds the whole bytes of
-// one save of that very file, also with the savers killed at any moment, after
+// Two programs save at once while this one reads: every read finds the whole bytes
+// of one save of that very file, also with the savers killed at any moment, after
 // which at most one temporary file per target is left, and the next save removes it.
 TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
     const RaceCase& c = GetParam();
-    TempDir dir(memoryFolder());
-    std::vector<std::pair<std::string, std::string>> saves;
+    TempDir dir(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");  // races show most in memory
+    const std::string targets[] = {dir / c.first, dir / c.second};
+    const std::string texts[] = {std::string(3000, 'a'), std::string(3000, 'b')};
     std::map<std::string, std::set<std::string>> whole;  // what each target may hold
-    for (std::size_t i = 0; i < c.targets.size(); ++i) {
-        saves.emplace_back(dir / c.targets[i], std::string(3000, static_cast<char>('a' + i)));
-        whole[saves.back().first].insert({"old", saves.back().second + "\r\n"});
-        SkrivBytes(saves.back().first, "old");
-    }
+    for (int i : {0, 1}) whole[targets[i]].insert({"old", texts[i] + "\r\n"});
+    for (const auto& [target, may] : whole) SkrivBytes(target, "old");
     std::mt19937 random(7);
     int wrong = 0, failedSaves = 0;
     for (int round = 0; round < (c.killed ? 60 : 1); ++round) {
-        std::vector<pid_t> pids = startSavers(saves, c.killed ? -1 : 200);
+        std::vector<pid_t> pids;
+        for (int i : {0, 1}) {
+            pids.push_back(::fork());
+            if (pids.back() != 0) continue;
+            int failed = 0;  // the child's exit status
+            for (int k = 0; c.killed || k < 200; ++k) {
+                TextFileOut f;
+                failed += !(f.open(targets[i]) && f.writeLine(texts[i]) && f.close());
+            }
+            ::_exit(std::min(failed, 100));
+        }
         const auto killAt = std::chrono::steady_clock::now() + std::chrono::microseconds(random() % 3000);
         while (!pids.empty()) {
-            for (const auto& [target, texts] : whole) wrong += texts.count(LaesBytes(target)) == 0;
+            for (const auto& [target, may] : whole) wrong += may.count(LaesBytes(target)) == 0;
             if (c.killed && std::chrono::steady_clock::now() > killAt)
                 for (pid_t pid : pids) ::kill(pid, SIGKILL);
             std::erase_if(pids, [&](pid_t pid) {
@@ -387,7 +376,7 @@ TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
     }
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(failedSaves, 0);  // a save waits for another one of its file
-    for (const auto& [target, texts] : whole) {
+    for (const auto& [target, may] : whole) {
         TextFileOut f;
         EXPECT_TRUE(f.open(target) && f.writeLine("x") && f.close());
     }
@@ -395,10 +384,9 @@ TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
 }
 
 const std::string alike(250, 'x');
-INSTANTIATE_TEST_SUITE_P(
-    Races, SavesAtOnce,
-    ::testing::Values(RaceCase{"oneFile", {"f.akv", "f.akv"}, false},
-                      RaceCase{"oneFileKilled", {"f.akv", "f.akv"}, true},
-                      RaceCase{"namesAlikeFor250Bytes", {alike + "1.akv", alike + "2.akv"}, false},
-                      RaceCase{"namesAlikeKilled", {alike + "1.akv", alike + "2.akv"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Races, SavesAtOnce,
+                         ::testing::Values(RaceCase{"oneFile", "f.akv", "f.akv", false},
+                                           RaceCase{"oneFileKilled", "f.akv", "f.akv", true},
+                                           RaceCase{"namesAlike", alike + "1.akv", alike + "2.akv", false},
+                                           RaceCase{"namesAlikeKilled", alike + "1.akv", alike + "2.akv", true}),
+                         [](const auto& info) { return std::string(info.param.name); });

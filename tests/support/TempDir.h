@@ -2,9 +2,7 @@
 // A folder of its own for one test, removed with everything in it afterwards (its
 // permissions given back first, for the tests that take them away), and a file's
 // bytes written and read as they stand.
-#include <fcntl.h>
 #include <stdlib.h>  // mkdtemp
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,12 +20,6 @@ public:
     ~TempDir() {
         namespace fs = std::filesystem;
         std::error_code ec;
-        // A file whose whole path is too long is removed inside its folder.
-        if (!langMappe_.empty()) {
-            const int d = ::open(langMappe_.c_str(), O_RDONLY | O_DIRECTORY);
-            ::unlinkat(d, langNavn_.c_str(), 0);
-            ::close(d);
-        }
         fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(path_, ec);
     }
@@ -36,17 +28,6 @@ public:
 
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
-    // A file's path of the given length (bytes): folders of 200-byte names are made
-    // in this one until at most 250 bytes are left for the file's name.
-    std::string langSti(std::size_t laengde) {
-        langMappe_ = path_;
-        while (laengde - langMappe_.size() - 1 > 250) {
-            langMappe_ += "/" + std::string(200, 'm');
-            std::filesystem::create_directory(langMappe_);
-        }
-        langNavn_ = std::string(laengde - langMappe_.size() - 1, 'f');
-        return langMappe_ + "/" + langNavn_;
-    }
     // The names in the folder, in the order the file system lists them.
     std::vector<std::string> entries() const {
         std::vector<std::string> e;
@@ -56,7 +37,6 @@ public:
 
 private:
     std::string path_;
-    std::string langMappe_, langNavn_;
 };
 
 inline void SkrivBytes(const std::string& sti, const std::string& bytes) {

@@ -1,5 +1,6 @@
 #include "HentSkrivFil.h"
 
+#include <cmath>
 #include <vector>
 
 #include "Tabeller.h"
@@ -153,9 +154,10 @@ bool FyldBlokke(RunError& fejl) {
                 break;
             case Form::Tal:
                 if (!tekst.empty()) {
+                    // Only a finite number is taken, so what is read saves again.
                     const std::optional<double> x = format.fortolkLempeligt(tekst);
-                    if (!x) {
-                        fejl = RunError::TypeMismatch;
+                    if (!x || !std::isfinite(*x)) {
+                        fejl = x ? RunError::Overflow : RunError::TypeMismatch;
                         return false;
                     }
                     tabel.saet(c.raekke, c.soejle, *x);
@@ -167,7 +169,7 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalEllerTekst:
                 if (tekst.empty())
                     tabel.saet(c.raekke, c.soejle, Variant());
-                else if (const std::optional<double> x = format.fortolkLempeligt(tekst))
+                else if (const std::optional<double> x = format.fortolkLempeligt(tekst); x && std::isfinite(*x))
                     tabel.saet(c.raekke, c.soejle, *x);
                 else
                     tabel.saet(c.raekke, c.soejle, Afkod(tekst));
@@ -214,13 +216,18 @@ bool DelLinje(const std::string& linje, std::int16_t& antal, RunError& fejl) {
 
 bool SkrivFil(const std::string& sti) {
     std::string linje;
+    // A number that is not finite would be written as a text that no reader takes
+    // back, so the file is not written at all.
+    bool endelige = true;
     for (const Blok& b : Blokke())
         for (const Celle& c : b.celler) {
-            linje += SomFelt(b.tabel->hent(c.raekke, c.soejle), c.form);
+            const Variant& v = b.tabel->hent(c.raekke, c.soejle);
+            endelige = endelige && !(v.isDouble() && !std::isfinite(v.dbl()));
+            linje += SomFelt(v, c.form);
             linje += ';';
         }
     TextFileOut fil;
-    const bool skrevet = fil.open(sti) && fil.writeLine(TilWindows1252(linje)) && fil.close();
+    const bool skrevet = endelige && fil.open(sti) && fil.writeLine(TilWindows1252(linje)) && fil.close();
     if (!skrevet) {
         fil.discard();
         visBesked("Der skete en fejl i forbindelse med at gemme data", BeskedIkon::Kritisk);

@@ -1,12 +1,18 @@
 #include "TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <filesystem>
+#include <chrono>
+#include <climits>  // PATH_MAX
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
-
-namespace fs = std::filesystem;
+#include <utility>
 
 std::string errorDescription(RunError e) {
     switch (e) {
@@ -28,22 +34,34 @@ std::string errorDescription(RunError e) {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
+// A path split into its folder and its name in it ("." when it ends in "/").
+struct PathParts {
+    std::string folder;
+    std::string name;
+};
+
+PathParts split(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    PathParts p;
+    if (slash == std::string::npos) p = {".", path};
+    else p = {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+    if (p.name.empty()) p.name = ".";
+    return p;
 }
 
-bool isFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+// Opens a folder as the base of the calls by name inside it; -1 and errno on a
+// failure. A folder that may be searched but not read is opened for search only.
+int openFolder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return fd;
 }
 
-// Why a path could not be opened, as the user is told.
-RunError openError(int err, const std::string& path) {
+// Why a path could not be opened, as the user is told; inFolder when the folder
+// itself was found.
+RunError openError(int err, bool inFolder) {
     switch (err) {
-    case ENOENT: return isFolder(folderOf(path)) || path.empty() ? RunError::FileNotFound : RunError::PathNotFound;
+    case ENOENT: return inFolder ? RunError::FileNotFound : RunError::PathNotFound;
     case ENOTDIR: return RunError::PathNotFound;
     case EACCES:
     case EPERM:
@@ -64,18 +82,49 @@ RunError writeError(int err) {
     }
 }
 
-// The file a link finally points to; the path itself when it is no link. A link
-// pointing nowhere gives the path it names, so the file is created there.
-std::string followLinks(const std::string& path) {
-    fs::path p(path);
-    std::error_code ec;
-    for (int hop = 0; hop < 40; ++hop) {
-        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p.string();
-        fs::path next = fs::read_symlink(p, ec);
-        if (ec) return p.string();
-        p = next.is_absolute() ? next : p.parent_path() / next;
+// Opens the folder of the file a link at path finally points to, and gives that
+// file's name in it; a link pointing nowhere gives the name it points to, so the
+// file is created there. -1 and errno on a failure.
+int openTargetFolder(std::string path, std::string& name) {
+    for (int hop = 0;; ++hop) {
+        PathParts p = split(path);
+        const int dir = openFolder(p.folder);
+        name = std::move(p.name);
+        struct stat st {};
+        if (dir < 0 || hop == 40 || ::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(st.st_mode))
+            return dir;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlinkat(dir, name.c_str(), link.data(), link.size());
+        const int err = errno;
+        ::close(dir);
+        if (n <= 0) {
+            errno = n < 0 ? err : ENOENT;
+            return -1;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        path = link.front() == '/' ? link : p.folder + "/" + link;
     }
-    return p.string();
+}
+
+// One temporary name per target, so a save cut short leaves at most one file
+// behind, which the next save of the target removes. A name too long to take
+// "." and ".tmp" is cut, and a hash of the whole name keeps apart two names that
+// begin alike.
+std::string tempName(const std::string& name) {
+    if (name.size() <= 250) return "." + name + ".tmp";
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a: the same in every process
+    for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    std::size_t keep = 255 - 1 - 1 - 16 - 4;
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // whole characters
+    return "." + name.substr(0, keep) + "~" + hex + ".tmp";
+}
+
+// The temporary files this process holds locked: it cannot wait for itself.
+std::set<std::pair<dev_t, ino_t>>& lockedHere() {
+    static std::set<std::pair<dev_t, ino_t>> locked;
+    return locked;
 }
 
 unsigned currentUmask() {
@@ -96,27 +145,35 @@ bool TextFileIn::open(const std::string& path) {
     atEnd_ = false;
     buffer_.clear();
     pos_ = 0;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        // A pipe would block the program until someone writes to it.
-        if (S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
-            error_ = RunError::PathFileAccess;
-            return false;
-        }
-    }
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        error_ = openError(errno, path);
+    if (path.empty()) {
+        error_ = RunError::FileNotFound;
         return false;
     }
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    // By the same route as a save, so every file that saves also loads.
+    const PathParts p = split(path);
+    const int dir = openFolder(p.folder);
+    if (dir < 0) {
+        error_ = openError(errno == ENOENT ? ENOTDIR : errno, false);
+        return false;
+    }
+    // Not blocking: a pipe would hold the program until someone writes to it.
+    int fd;
+    do {
+        fd = ::openat(dir, p.name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    const int err = errno;
+    ::close(dir);
+    if (fd < 0) {
+        error_ = openError(err, true);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) {
         ::close(fd);
         error_ = RunError::PathFileAccess;
         return false;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     fd_ = fd;
     return true;
 }
@@ -203,18 +260,11 @@ bool TextFileOut::open(const std::string& path) {
     error_ = RunError::None;
     failed_ = false;
     if (path.empty()) return fail(RunError::PathFileAccess);
-    target_ = followLinks(path);
-    const std::string folder = folderOf(target_);
-    if (!isFolder(folder)) return fail(RunError::PathNotFound);
     // Everything below works by name inside the opened folder, so a target whose
     // path is as long as the system allows can be saved beside a longer-named
-    // temporary file. O_PATH serves a folder that may be searched but not read.
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0 && errno == EACCES) dir = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return fail(openError(errno == ENOENT ? ENOTDIR : errno, target_));
-    dir_ = dir;
-    const std::size_t slash = target_.find_last_of('/');
-    name_ = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    // temporary file.
+    dir_ = openTargetFolder(path, name_);
+    if (dir_ < 0) return fail(openError(errno == ENOENT ? ENOTDIR : errno, false));
 
     struct stat st {};
     if (::fstatat(dir_, name_.c_str(), &st, 0) == 0) {
@@ -228,28 +278,111 @@ bool TextFileOut::open(const std::string& path) {
     } else if (errno == ENOENT) {
         mode_ = 0666u & ~currentUmask();
     } else {
-        return fail(openError(errno, target_));
+        return fail(openError(errno, true));
     }
+    temp_ = tempName(name_);
+    return claimTemp();
+}
 
-    // One temporary name per target, so a save cut short by a crash leaves at most
-    // one file behind, which the next save removes. "." and ".tmp" must still fit
-    // in a file name of at most 255 bytes.
-    temp_ = "." + name_.substr(0, 250) + ".tmp";
-    if (::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT && errno != EISDIR)
-        return fail(openError(errno, target_));
-    // A link planted at the name in the meantime is never followed, and O_EXCL
-    // refuses anything found there.
-    int fd;
-    do {
-        fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        const int err = errno;
-        temp_.clear();
-        return fail(openError(err == ENOENT ? ENOTDIR : err, target_));
+// The temporary file is locked from its creation to its rename, and only the
+// holder of its lock may rename or remove it: so a save never renames a file
+// that another save is still writing, nor removes one that a save will rename.
+bool TextFileOut::claimTemp() {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    auto pause = std::chrono::microseconds(100);
+    for (;;) {
+        // Another save is done in a moment, or killed and its lock gone.
+        if (std::chrono::steady_clock::now() > giveUp) {
+            temp_.clear();
+            return fail(RunError::PathFileAccess);
+        }
+        // A link planted at the name is never followed, and O_EXCL refuses
+        // anything found there. Others may read it as they may read the file, so
+        // they can lock it.
+        int fd;
+        do {
+            fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          static_cast<mode_t>((mode_ & 0444) | 0600));
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0) {
+            // Between the creation and the lock another save may have taken the
+            // file for a left-over one and removed it: then try again. A file
+            // system without locks leaves the save as safe as it can be without.
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            if (nameLeadsTo(fd)) {
+                fd_ = fd;
+                struct stat st {};
+                ::fstat(fd, &st);
+                lockedHere().insert({st.st_dev, st.st_ino});
+                return true;
+            }
+            ::close(fd);
+            continue;
+        }
+        if (errno != EEXIST) {
+            const int err = errno;
+            temp_.clear();
+            return fail(openError(err == ENOENT ? ENOTDIR : err, true));
+        }
+        const Leftover found = removeLeftover();
+        if (found == Leftover::Failed) {
+            temp_.clear();
+            return false;
+        }
+        if (found == Leftover::Busy) {
+            std::this_thread::sleep_for(pause);
+            pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        }
     }
-    fd_ = fd;
-    return true;
+}
+
+TextFileOut::Leftover TextFileOut::removeLeftover() {
+    const int fd = ::openat(dir_, temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int err = errno;
+    if (fd < 0 && err == ENOENT) return Leftover::Removed;  // gone in the meantime
+    struct stat st {};
+    if (fd >= 0 ? ::fstat(fd, &st) != 0 : ::fstatat(dir_, temp_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (fd >= 0) ::close(fd);
+        if (errno == ENOENT) return Leftover::Removed;
+        fail(openError(errno, true));
+        return Leftover::Failed;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        if (fd >= 0) ::close(fd);
+        // No save makes anything but a file: a link or the like planted there is
+        // removed, never followed; a folder is not ours to remove.
+        if (S_ISDIR(st.st_mode) || (::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT)) {
+            fail(RunError::PathFileAccess);
+            return Leftover::Failed;
+        }
+        return Leftover::Removed;
+    }
+    if (fd < 0) {  // a file that cannot even be read cannot be locked
+        fail(openError(err, true));
+        return Leftover::Failed;
+    }
+    Leftover found = Leftover::Removed;
+    if (lockedHere().count({st.st_dev, st.st_ino}) != 0) {
+        // A save of this process has it: waiting for it would wait for ever.
+        found = Leftover::Failed;
+        fail(RunError::PathFileAccess);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        found = Leftover::Busy;
+    } else if (nameLeadsTo(fd) && ::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT) {
+        // Unlocked, so left by a save cut short; unless that save renamed it just
+        // now and the name leads elsewhere.
+        found = Leftover::Failed;
+        fail(openError(errno, true));
+    }
+    ::close(fd);
+    return found;
+}
+
+bool TextFileOut::nameLeadsTo(int fd) const {
+    struct stat own {}, named {};
+    return ::fstat(fd, &own) == 0 && ::fstatat(dir_, temp_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+           own.st_dev == named.st_dev && own.st_ino == named.st_ino;
 }
 
 bool TextFileOut::writeLine(std::string_view line) {
@@ -283,19 +416,15 @@ bool TextFileOut::close() {
     bool ok = true;
     if (::fchmod(fd_, static_cast<mode_t>(mode_)) != 0) ok = fail(RunError::PermissionDenied);
     if (ok && ::fsync(fd_) != 0) ok = fail(writeError(errno));
-    // Another save of the same file may have removed ours and made its own under
-    // the name: then the name is not ours to rename.
-    struct stat eget {}, navn {};
-    if (ok && (::fstat(fd_, &eget) != 0 ||
-               ::fstatat(dir_, temp_.c_str(), &navn, AT_SYMLINK_NOFOLLOW) != 0 ||
-               eget.st_dev != navn.st_dev || eget.st_ino != navn.st_ino)) {
+    // The lock keeps other saves off the name; this catches one that does not
+    // lock (a user removing the file, an older program) as far as it can.
+    if (ok && !nameLeadsTo(fd_)) {
         ok = fail(RunError::PathFileAccess);
         temp_.clear();  // and not ours to remove
     }
-    int closed = ::close(fd_);
-    fd_ = -1;
-    if (ok && closed != 0) ok = fail(writeError(errno));
-    if (ok && ::renameat(dir_, temp_.c_str(), dir_, name_.c_str()) != 0) ok = fail(openError(errno, target_));
+    // Renamed while still locked. The file is on disk already, so closing it
+    // afterwards cannot lose what was written.
+    if (ok && ::renameat(dir_, temp_.c_str(), dir_, name_.c_str()) != 0) ok = fail(openError(errno, true));
     if (!ok) {
         discard();
         return false;
@@ -313,9 +442,14 @@ bool TextFileOut::close() {
 }
 
 void TextFileOut::discard() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) {
+        // Removed while still locked, so no other save's file goes instead.
+        if (!temp_.empty() && nameLeadsTo(fd_)) ::unlinkat(dir_, temp_.c_str(), 0);
+        struct stat st {};
+        if (::fstat(fd_, &st) == 0) lockedHere().erase({st.st_dev, st.st_ino});
+        ::close(fd_);
+    }
     fd_ = -1;
-    if (!temp_.empty() && dir_ >= 0) ::unlinkat(dir_, temp_.c_str(), 0);
     temp_.clear();
     if (dir_ >= 0) ::close(dir_);
     dir_ = -1;

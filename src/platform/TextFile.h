@@ -62,9 +62,13 @@ private:
 // target, and only close() puts it in the target's place (flushed to disk, then
 // renamed over it). Until then, and whenever anything fails, the old file stays as
 // it was and the temporary file is removed. The temporary file has one hidden name
-// derived from the target's (".name.tmp"), so a save cut short by a crash leaves
-// one such file, which the next save of the target replaces. A target that is a
-// link is followed, so the file it points to is replaced and the link kept.
+// derived from the target's (".name.tmp"; for a long name its start and a hash of
+// the whole name), so a save cut short by a crash leaves one such file, which the
+// next save of the target replaces. It is locked from its creation to its rename:
+// a second save of the same file, from another program, waits for the first to
+// finish, and the last to finish wins; within one program the second fails at
+// once. A target that is a link is followed, so the file it points to is replaced
+// and the link kept.
 class TextFileOut {
 public:
     TextFileOut() = default;
@@ -85,13 +89,16 @@ public:
     RunError error() const { return error_; }
 
 private:
+    enum class Leftover { Removed, Busy, Failed };
     bool fail(RunError e);
+    bool claimTemp();
+    Leftover removeLeftover();
+    bool nameLeadsTo(int fd) const;  // the temporary name still leads to this file
 
     int fd_ = -1;
     int dir_ = -1;         // the target's folder; the files are named inside it
     RunError error_ = RunError::None;
     bool failed_ = false;
-    std::string target_;
     std::string name_;     // the target's name in its folder
     std::string temp_;     // the temporary file's name in the folder, while it is ours
     unsigned mode_ = 0;  // permissions the new file gets

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <initializer_list>
@@ -560,11 +561,12 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     SkrivBytes(dir / "ro.akv", "gammel");
     ::chmod((dir / "ro.akv").c_str(), 0444);
     SkrivBytes(dir / "fuld.akv", "gammel");
+    SkrivBytes(dir / "nan.akv", "gammel");
     tabeller().LokalitetData.saet(1, 1, "ny");
 
     struct rlimit gammelGraense {};
     ::getrlimit(RLIMIT_FSIZE, &gammelGraense);
-    const std::string stier[] = {dir / "ingen/mappe.akv", dir / "ro.akv", dir / "fuld.akv"};
+    const std::string stier[] = {dir / "ingen/mappe.akv", dir / "ro.akv", dir / "fuld.akv", dir / "nan.akv"};
     for (const auto& sti : stier) {
         RecordingBeskeder b;
         bool ok;
@@ -577,6 +579,10 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
             ok = SkrivFil(sti);
             ::setrlimit(RLIMIT_FSIZE, &gammelGraense);
             std::signal(SIGXFSZ, gammel);
+        } else if (sti == dir / "nan.akv") {
+            tabeller().AnalyseData.saet(1, 2, std::nan(""));  // would be saved as a text no reader takes
+            ok = SkrivFil(sti);
+            tabeller().AnalyseData.saet(1, 2, Variant());
         } else {
             ok = SkrivFil(sti);
         }
@@ -589,7 +595,8 @@ TEST_F(HentSkrivFil, MislykketGemningEnBeskedGammelFilUroert) {
     }
     EXPECT_EQ(LaesBytes(dir / "ro.akv"), "gammel");
     EXPECT_EQ(LaesBytes(dir / "fuld.akv"), "gammel");
-    EXPECT_EQ(dir.entries().size(), 2u);  // no temporary file left behind
+    EXPECT_EQ(LaesBytes(dir / "nan.akv"), "gammel");
+    EXPECT_EQ(dir.entries().size(), 3u);  // no temporary file left behind
 }
 
 // A folder that no new file can be made in, with the old file in it: false, one

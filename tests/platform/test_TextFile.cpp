@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -287,35 +292,101 @@ TEST(TextFileOut, KilledSavesLeaveOneTemporaryFileTheNextSaveRemoves) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
-TEST(TextFileOut, LongestPathCanBeSaved) {
-    // The temporary file's path is longer than the target's; a path as long as
-    // the system allows (4095 bytes) must save all the same.
+TEST(TextFileOut, PathBeyondTheSystemsLengthSavesAndReads) {
+    // The temporary file's path is longer than the target's, and the target's is
+    // longer than the system takes whole (4095 bytes): only its folder must fit.
     TempDir dir;
     std::string folder = dir.path();
-    while (4095 - folder.size() - 1 > 250) {  // what is left for the file's name
+    while (4100 - folder.size() - 1 > 250) {  // what is left for the file's name
         folder += "/" + std::string(200, 'm');
         ASSERT_TRUE(fs::create_directory(folder));
     }
-    const std::string target = folder + "/" + std::string(4095 - folder.size() - 1, 'f');
-    ASSERT_EQ(target.size(), 4095u);
+    const std::string name(4100 - folder.size() - 1, 'f'), target = folder + "/" + name;
     for (const char* text : {"new", "newer"}) {  // created, then replaced
         TextFileOut f;
         ASSERT_TRUE(f.open(target) && f.writeLine(text) && f.close()) << errorDescription(f.error());
         EXPECT_EQ(readAll(target), std::vector<std::string>{text});
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1);
+    const int d = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);  // the whole path is too long to remove by
+    EXPECT_EQ(::unlinkat(d, name.c_str(), 0), 0);
+    ::close(d);
 }
 
-TEST(TextFileOut, TwoSavesOfOneFileAtOnceNeverRenameTheOthersFile) {
+TEST(TextFileOut, SecondSaveOfOneFileInOneProgramFailsAtOnce) {
+    // It cannot wait for the first, which this program finishes only afterwards.
     TempDir dir;
     SkrivBytes(dir / "f.akv", "old");
     TextFileOut first, second;
     ASSERT_TRUE(first.open(dir / "f.akv") && first.writeLine("first"));
-    ASSERT_TRUE(second.open(dir / "f.akv") && second.writeLine("second"));  // takes the name over
-    EXPECT_FALSE(first.close());
-    EXPECT_EQ(first.error(), RunError::PathFileAccess);
-    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
-    EXPECT_TRUE(second.close());
-    EXPECT_EQ(LaesBytes(dir / "f.akv"), "second\r\n");
+    EXPECT_FALSE(second.open(dir / "f.akv"));
+    EXPECT_EQ(second.error(), RunError::PathFileAccess);
+    EXPECT_FALSE(second.close());
+    EXPECT_TRUE(first.close());
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "first\r\n");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
+
+struct RaceCase {
+    const char* name;
+    std::string first, second;  // what the two programs save to
+    bool killed;                // at random moments, in rounds
+};
+
+class SavesAtOnce : public ::testing::TestWithParam<RaceCase> {};
+
+// Two programs save at once while this one reads: every read finds the whole bytes
+// of one save of that very file, also with the savers killed at any moment, after
+// which at most one temporary file per target is left, and the next save removes it.
+TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
+    const RaceCase& c = GetParam();
+    TempDir dir(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");  // races show most in memory
+    const std::string targets[] = {dir / c.first, dir / c.second};
+    const std::string texts[] = {std::string(3000, 'a'), std::string(3000, 'b')};
+    std::map<std::string, std::set<std::string>> whole;  // what each target may hold
+    for (int i : {0, 1}) whole[targets[i]].insert({"old", texts[i] + "\r\n"});
+    for (const auto& [target, may] : whole) SkrivBytes(target, "old");
+    std::mt19937 random(7);
+    int wrong = 0, failedSaves = 0;
+    for (int round = 0; round < (c.killed ? 60 : 1); ++round) {
+        std::vector<pid_t> pids;
+        for (int i : {0, 1}) {
+            pids.push_back(::fork());
+            if (pids.back() != 0) continue;
+            int failed = 0;  // the child's exit status
+            for (int k = 0; c.killed || k < 200; ++k) {
+                TextFileOut f;
+                failed += !(f.open(targets[i]) && f.writeLine(texts[i]) && f.close());
+            }
+            ::_exit(std::min(failed, 100));
+        }
+        const auto killAt = std::chrono::steady_clock::now() + std::chrono::microseconds(random() % 3000);
+        while (!pids.empty()) {
+            for (const auto& [target, may] : whole) wrong += may.count(LaesBytes(target)) == 0;
+            if (c.killed && std::chrono::steady_clock::now() > killAt)
+                for (pid_t pid : pids) ::kill(pid, SIGKILL);
+            std::erase_if(pids, [&](pid_t pid) {
+                int status = 0;
+                if (::waitpid(pid, &status, WNOHANG) != pid) return false;
+                failedSaves += WIFEXITED(status) ? WEXITSTATUS(status) : 0;
+                return true;
+            });
+        }
+        EXPECT_LE(dir.entries().size(), 2 * whole.size());
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(failedSaves, 0);  // a save waits for another one of its file
+    for (const auto& [target, may] : whole) {
+        TextFileOut f;
+        EXPECT_TRUE(f.open(target) && f.writeLine("x") && f.close());
+    }
+    EXPECT_EQ(dir.entries().size(), whole.size());
+}
+
+const std::string alike(250, 'x');
+INSTANTIATE_TEST_SUITE_P(Races, SavesAtOnce,
+                         ::testing::Values(RaceCase{"oneFile", "f.akv", "f.akv", false},
+                                           RaceCase{"oneFileKilled", "f.akv", "f.akv", true},
+                                           RaceCase{"namesAlike", alike + "1.akv", alike + "2.akv", false},
+                                           RaceCase{"namesAlikeKilled", alike + "1.akv", alike + "2.akv", true}),
+                         [](const auto& info) { return std::string(info.param.name); });

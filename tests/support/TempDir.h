@@ -12,8 +12,9 @@
 
 class TempDir {
 public:
-    TempDir() {
-        std::string t = (std::filesystem::temp_directory_path() / "akv_test_XXXXXX").string();
+    // Under the system's folder for temporary files, or under the one given.
+    explicit TempDir(const std::string& under = std::filesystem::temp_directory_path().string()) {
+        std::string t = under + "/akv_test_XXXXXX";
         path_ = ::mkdtemp(t.data());
     }
     ~TempDir() {

@@ -71,6 +71,16 @@ QSize QtKnap::sizeHint() const {
     return {s.width() + 2 * fontMetrics().averageCharWidth(), s.height() + 4};
 }
 
+void QtKnap::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void QtKnap::aendret() {
     setText(tekst(knap_.caption()));
     setVisible(knap_.visible());

@@ -54,6 +54,10 @@ public:
     // KnapVisning
     void aendret() override;
 
+protected:
+    // Enter on the focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     Knap& knap_;
 };

@@ -103,6 +103,17 @@ void QtKnap::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+bool QtKnap::focusNextPrevChild(bool next) {
+    // Qt moves the focus of a button being hidden on to the next control. A mode
+    // switch hides the button just clicked; the next one in line would then take
+    // Enter from the window's default button. The window keeps the focus instead.
+    if (isHidden() && hasFocus()) {
+        window()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QPushButton::focusNextPrevChild(next);
+}
+
 void QtKnap::aendret() {
     setText(tekst(knap_.caption()));
     setVisible(knap_.visible());

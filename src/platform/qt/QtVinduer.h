@@ -65,6 +65,7 @@ public:
 protected:
     // Enter on the focused button presses it, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Knap& knap_;

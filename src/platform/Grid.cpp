@@ -313,7 +313,14 @@ bool Grid::commit() {
     }
     committing_ = false;
     if (!edit_) return true;  // the handler's own changes dropped the edit
-    if (cancel) return false; // the editor stays open with the refused text
+    if (cancel) {
+        // A refused value is never kept, not even in the editor: the cell shows its
+        // old value and stays current, and the user types again in the same grid.
+        dropEdit();
+        if (visning_) visning_->fokusOenskes();
+        userFocusIn();
+        return false;
+    }
     const Variant value = edit_->value;
     if (tabel_ && edit_->row < rowCount()) tabel_->saet(tableRow(edit_->row), tableColumn(edit_->col), value);
     dropEdit();
@@ -360,7 +367,31 @@ bool Grid::userType(const std::string& text) {
     return true;
 }
 
-bool Grid::userEnter() { return commit(); }
+bool Grid::userCommit() { return commit(); }
+
+bool Grid::userEnter() {
+    if (!edit_) return commit();
+    const int row = edit_->row;
+    const int col = edit_->col;
+    if (!commit()) return false;
+    if (row + 1 < rowCount()) moveTo(row + 1, col);
+    return true;
+}
+
+bool Grid::userTab(bool tilbage) {
+    if (!commit()) return true;
+    const int skridt = tilbage ? -1 : 1;
+    const int celler = rowCount() * columnCount();
+    for (int i = row_ * columnCount() + col_ + skridt; i >= 0 && i < celler; i += skridt) {
+        const int r = i / columnCount();
+        const int c = i % columnCount();
+        if (column(c).visible() && cellEditable(r, c)) {
+            moveTo(r, c);
+            return true;
+        }
+    }
+    return false;
+}
 
 bool Grid::userPick(int itemIndex) {
     if (col_ < 0 || col_ >= columnCount()) return false;

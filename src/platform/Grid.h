@@ -158,7 +158,8 @@ public:
 
     // ---- Events. Those raised by the program's own calls run inside the call. ----
     // Before an edited value is committed: the column, the cell's old value, and
-    // cancel (set true to refuse the edit; the editor stays open with the refused text).
+    // cancel (set true to refuse the edit: it is dropped, the cell shows its old value
+    // and stays current, and the view is asked to keep the focus in the grid).
     std::function<void(int col, Variant& oldValue, bool& cancel)> beforeColUpdate;
     // A value was picked from a drop-down cell; columnValue(col) is the picked value.
     std::function<void(int col)> comboSelect;
@@ -226,7 +227,8 @@ public:
     // otherwise the cell of the current row.
     Variant columnValue(int col) const;
     // Commits the edit in progress (runs beforeColUpdate inside the call). False
-    // when refused, or when called again from inside the commit's own event.
+    // when refused (the edit is dropped), or when called again from inside the
+    // commit's own event.
     bool endEdit();
     bool dataChanged() const { return edit_ && edit_->changed; }
 
@@ -238,7 +240,14 @@ public:
     bool userMoveTo(int row, int col);     // click or keyboard move
     bool userStartEdit();                  // opens the editor on the current cell
     bool userType(const std::string& text);  // the editor's whole new text
-    bool userEnter();                      // Enter / Tab: commit
+    bool userCommit();                     // commit, the current cell stays
+    // Enter: commit; once accepted the cell below becomes current (on the last row
+    // the cell stays), so a column of values is typed value, Enter, value, Enter.
+    bool userEnter();
+    // Tab (Shift+Tab: tilbage): commit, then the next (previous) editable cell in
+    // reading order becomes current. False when there is none and the commit was
+    // accepted: the focus leaves the grid. A refusal keeps it (true).
+    bool userTab(bool tilbage);
     bool userPick(int itemIndex);          // pick from the drop-down of the current cell
     void userEscape();                     // drops the edit
     void userFocusIn();

@@ -56,7 +56,7 @@ bool frmInddata_Unload() {
 }
 
 void frmInddata_Afslut_Click() {
-    if (!AfslutRedigeringerEllerFokuser()) return;
+    if (!AfslutAabneRedigeringer()) return;
     frmInddata().hide();
     frmSlut_Load();
     slutKontroller().frmSlut.show();

@@ -136,11 +136,6 @@ const NavKeyHandling NavKeyHandlinger[] = {
     {3, FoersteOrdensNavigation},
 };
 
-// Ends the edits in progress of the eight editable grids, so that a value typed but
-// not committed takes part in what the button starts. A refused edit has shown its
-// check's message; the action then stops.
-bool AfslutAabneRedigeringer() { return AfslutRedigeringer(RedigerbareGridNavne()).empty(); }
-
 }  // namespace
 
 void UdfoerBotKey(int Index) {

@@ -5,7 +5,7 @@
 #include "windows/Redigering.h"
 
 void frmInddata_Printmenu_Click() {
-    if (AfslutRedigeringerEllerFokuser()) VisPrintmenu();
+    if (AfslutAabneRedigeringer()) VisPrintmenu();
 }
 
 void KoblPrintmenu() { inddataKontroller().Printmenu.onClick = frmInddata_Printmenu_Click; }

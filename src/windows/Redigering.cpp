@@ -33,9 +33,4 @@ std::string AfslutRedigeringer(const std::vector<std::string>& grids) {
     return "";
 }
 
-bool AfslutRedigeringerEllerFokuser() {
-    const std::string afvist = AfslutRedigeringer(RedigerbareGridNavne());
-    if (afvist.empty()) return true;
-    inddataGrids().grid(afvist).setFocus();
-    return false;
-}
+bool AfslutAabneRedigeringer() { return AfslutRedigeringer(RedigerbareGridNavne()).empty(); }

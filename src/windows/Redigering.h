@@ -20,6 +20,8 @@ bool InddataGridsAendret();
 // open edit was accepted (or none was open).
 std::string AfslutRedigeringer(const std::vector<std::string>& grids);
 
-// Ends the open edits of the eight editable grids; a refused one keeps the focus in
-// its grid (its check has shown the message) and gives false.
-bool AfslutRedigeringerEllerFokuser();
+// Ends the edits in progress of the eight editable grids, so that a value typed but
+// not committed takes part in what a button starts. A refused edit has shown its
+// check's message and keeps the focus in its grid; the result is then false and the
+// action stops.
+bool AfslutAabneRedigeringer();

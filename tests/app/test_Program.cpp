@@ -23,6 +23,7 @@
 #include "platform/qt/QtInddataVindue.h"
 #include "platform/qt/QtStartSlut.h"
 #include "support/BeregnetLokalitet.h"
+#include "support/KoerendeProgram.h"
 #include "support/QtCelletekst.h"
 #include "support/QtTestMiljoe.h"
 #include "support/RecordingBeskeder.h"
@@ -31,28 +32,6 @@
 #include "windows/Vinduestilstand.h"
 
 namespace {
-
-// What a new process starts from: the tables empty, no file, no window shown. Made
-// before the program, so its windows open on it.
-struct NyProces {
-    NyProces() {
-        NulstilAlleData();
-        tilstand().FilNavn.clear();
-        for (Vindue* v : {&startKontroller().frmStart, &slutKontroller().frmSlut, &inddataKontroller().frmInddata})
-            v->hide();
-    }
-};
-
-// The program with the test's dialogs and boxes installed over its own.
-struct KoerendeProgram : NyProces {
-    AkviferProgram program;
-    RecordingFilDialoger dialoger;
-    RecordingBeskeder beskeder;
-
-    QtInddataVindue& vindue() const { return program.inddataVindue(); }
-    QtMenuKnap* startKnap(const char* navn) const { return program.startSlut().start().knap(navn); }
-    QtMenuKnap* slutKnap(const char* navn) const { return program.startSlut().slut().knap(navn); }
-};
 
 void tast(QWidget* w, int key, const QString& tekst = {}) {
     QKeyEvent tryk(QEvent::KeyPress, key, Qt::NoModifier, tekst);

@@ -57,19 +57,41 @@ TEST_F(GridTest, AcceptedEditReachesTheEditedCellAsTypedText) {
     EXPECT_FALSE(grid.dataChanged());
 }
 
-TEST_F(GridTest, RefusedEditKeepsTheOldValueAndTheRefusedText) {
+TEST_F(GridTest, RefusedEditDropsBackToTheOldValueAndKeepsCellAndFocus) {
     afvis = true;
     EXPECT_FALSE(r.typeAndEnter(1, 2, "abc"));
     EXPECT_EQ(tabel.hent(2, 2), Variant(5));
-    EXPECT_TRUE(grid.editing());
-    EXPECT_TRUE(grid.dataChanged());
-    EXPECT_EQ(grid.editText(), "abc");
-    // Corrected and accepted on the next try.
+    EXPECT_FALSE(grid.editing());
+    EXPECT_FALSE(grid.dataChanged());
+    EXPECT_EQ(grid.cellText(1, 2), "5");
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(1, 2));
+    EXPECT_EQ(r.focusRequests, 1);
+    EXPECT_TRUE(grid.hasFocus());
+    // Typed again and accepted: Enter then makes the cell below current.
     afvis = false;
     ASSERT_TRUE(grid.userType("6"));
     EXPECT_TRUE(r.enter());
     EXPECT_EQ(tabel.hent(2, 2), Variant("6"));
     EXPECT_EQ(hændelser.size(), 2u);
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+}
+
+// Enter moves down (not from the last row), Tab to the next editable cell in
+// reading order, past the locked column 0; from the last one the grid is left.
+TEST_F(GridTest, EnterMovesDownTabMovesToTheNextEditableCell) {
+    struct Trin { int row, col; bool tilbage; bool bliver; int nyRow, nyCol; };
+    for (const Trin& t : {Trin{2, 1, false, true, 2, 2}, Trin{0, 2, false, true, 1, 1}, Trin{1, 1, true, true, 0, 2},
+                          Trin{2, 2, false, false, 2, 2}, Trin{0, 1, true, false, 0, 1}}) {
+        ASSERT_TRUE(r.type(t.row, t.col, "1"));
+        EXPECT_EQ(grid.userTab(t.tilbage), t.bliver) << t.row << "," << t.col;
+        EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(t.nyRow, t.nyCol));
+    }
+    ASSERT_TRUE(r.typeAndEnter(2, 1, "2"));
+    EXPECT_EQ(grid.row(), 2);  // the last row
+    afvis = true;
+    ASSERT_TRUE(r.type(0, 1, "3"));
+    EXPECT_TRUE(grid.userTab(false));  // refused: stays in the grid, in its cell
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
 }
 
 // What each way of leaving an edit does to the event and the table.
@@ -103,7 +125,7 @@ TEST_P(GridAfslutning, EventAndTable) {
 INSTANTIATE_TEST_SUITE_P(
     Grid, GridAfslutning,
     ::testing::Values(
-        Afslutning{"Enter", false, -1, -1, false, false, 1, true, 0},
+        Afslutning{"Enter", false, -1, -1, false, false, 1, true, 1},
         Afslutning{"EndEdit", false, -1, -1, false, true, 1, true, 0},
         Afslutning{"ClickElsewhere", false, 2, 2, false, false, 1, true, 2},
         Afslutning{"ClickElsewhereRefused", true, 2, 2, false, false, 1, false, 0},
@@ -148,7 +170,7 @@ TEST_F(GridTest, AfterColUpdateFollowsOnlyACommit) {
     r.typeAndEnter(0, 1, "x");
     EXPECT_EQ(efter, 0);
     afvis = false;
-    r.enter();
+    r.typeAndEnter(0, 1, "x");
     EXPECT_EQ(efter, 1);
 }
 
@@ -317,6 +339,7 @@ TEST_F(GridTest, SetRowCommitsAnEditFirstAndStaysWhenRefused) {
     EXPECT_FALSE(grid.setRow(2));
     EXPECT_EQ(grid.row(), 0);
     afvis = false;
+    ASSERT_TRUE(r.type(0, 1, "x"));
     EXPECT_TRUE(grid.setRow(2));
     EXPECT_EQ(tabel.hent(1, 1), Variant("x"));
 }

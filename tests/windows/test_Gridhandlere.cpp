@@ -138,7 +138,7 @@ TEST_P(FoerOpdateringTest, GodkendtVaerdiITabelTilstandOgFlag) {
     EXPECT_EQ(inddataKontroller().SSTab1.current(), 0);
 }
 
-TEST_P(FoerOpdateringTest, AfvistVaerdiEnBeskedOgRedigeringenStaarAaben) {
+TEST_P(FoerOpdateringTest, AfvistVaerdiEnBeskedSaaGamleVaerdiIAktuelCelleMedFokus) {
     const Redigering& r = GetParam();
     RecordingGrid& g = grid(r.grid);
     const Variant foer = celle();
@@ -157,8 +157,10 @@ TEST_P(FoerOpdateringTest, AfvistVaerdiEnBeskedOgRedigeringenStaarAaben) {
     EXPECT_EQ(b.titel, "Inddatakontrol");
 
     EXPECT_EQ(celle(), foer);
-    EXPECT_TRUE(g.grid().editing());
-    EXPECT_EQ(g.grid().editText(), r.afvist);
+    EXPECT_FALSE(g.grid().editing());
+    EXPECT_EQ(g.grid().cellText(r.raekke, r.soejle), TekstForm(foer));
+    EXPECT_EQ(std::make_pair(g.grid().row(), g.grid().col()), std::make_pair(r.raekke, r.soejle));
+    EXPECT_EQ(g.focusRequests, 1);
     if (r.tilstandscelle) {
         EXPECT_TRUE(r.tilstandscelle()->isEmpty());
     }

@@ -343,6 +343,7 @@ TEST_F(NavigationTest, Fane0Til2AfvistKvalitetskontrolViserFane0Igen) {
 TEST_F(NavigationTest, Fane0Til2AfvistVaerdiGaarTilbageTilSitGrid) {
     ASSERT_NO_FATAL_FAILURE(gaaTil("Kvalitetskontrol"));
     ASSERT_TRUE(nav->vaelgFane(0));
+    const std::string foer = G(1).cellText(1, 2);
     ASSERT_TRUE(RecordingNavigation::skriv("TDBGrid1", 1, 2, "11"));
     nav->glem();
     ASSERT_TRUE(nav->vaelgFane(2));
@@ -351,7 +352,8 @@ TEST_F(NavigationTest, Fane0Til2AfvistVaerdiGaarTilbageTilSitGrid) {
     nav->log[2] = "besked";
     EXPECT_EQ(nav->log, (Tekster{"SSTab1_Click(0) i Kvalitetskontrol", "TDBGrid1.endEdit", "besked",
                                  "SSTab1.setCurrent(0)", "SSTab1_Click(2) i Kvalitetskontrol", "TDBGrid1.setFocus"}));
-    EXPECT_TRUE(G(1).editing());
+    EXPECT_FALSE(G(1).editing());
+    EXPECT_EQ(G(1).cellText(1, 2), foer);
     EXPECT_TRUE(koersler().empty());
 }
 
@@ -395,7 +397,8 @@ TEST_F(NavigationTest, Fane5Til4AfslutterAlleTreProcesgrids) {
                                  "SSTab1.setCurrent(5)", "SSTab1_Click(4) i AkvModelling", "besked: " + afvisning,
                                  std::string("besked: ") + ProcesdataAendretBesked}));
     EXPECT_EQ(tilstand().ProcesTabel(3, 2), Variant(Tal(12.5)));  // the proposal as typed
-    EXPECT_TRUE(G(16).editing());
+    EXPECT_FALSE(G(16).editing());
+    EXPECT_EQ(G(16).cellText(0, 3), "");
     EXPECT_EQ(inddataKontroller().SSTab1.current(), 5);
 }
 

@@ -197,6 +197,7 @@ bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
         if (!andetVindue(ud->reason()) && !fokusIndenfor(view_)) grid_.userFocusOut();
         return false;
     }
+    if (event->type() == QEvent::KeyPress && view_->editorTast(static_cast<QKeyEvent*>(event))) return true;
     return QStyledItemDelegate::eventFilter(editor, event);
 }
 
@@ -205,43 +206,80 @@ bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
 QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click on the current cell opens its editor at once (mouseReleaseEvent), not
+    // after the double-click time: keys typed meanwhile would miss the editor.
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::AnyKeyPressed);
+    // Tab is the grid's own (tabTast): it leaves the grid after the last cell.
+    setTabKeyNavigation(false);
 }
 
-bool QtGridView::commitFraVisning() {
-    iCommit_ = true;
-    const bool ok = grid_.userEnter();
-    iCommit_ = false;
-    return ok;
+bool QtGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool varAaben = editor_;
+    if (!QTableView::edit(index, trigger, event)) return false;
+    // An editor opened by a click or F2 has its whole text selected, so typing
+    // replaces it; one opened by a typed key holds that key.
+    if (!varAaben && trigger != AnyKeyPressed)
+        if (auto* le = qobject_cast<QLineEdit*>(editor_.data())) le->selectAll();
+    return true;
+}
+
+bool QtGridView::editorTast(QKeyEvent* event) {
+    const auto modifikatorer = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (modifikatorer != Qt::NoModifier) return false;
+        grid_.userEnter();
+        return true;
+    case Qt::Key_Escape:
+        grid_.userEscape();
+        return true;
+    default:
+        return tabTast(event);
+    }
+}
+
+bool QtGridView::tabTast(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key != Qt::Key_Tab && key != Qt::Key_Backtab) || (event->modifiers() & Qt::AltModifier)) return false;
+    const bool tilbage = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+    // Ctrl+Tab always leaves the grid; Tab only from its last editable cell. A
+    // refused value keeps the focus where the user can type it again.
+    const bool forlad =
+        (event->modifiers() & Qt::ControlModifier) ? grid_.userCommit() : !grid_.userTab(tilbage);
+    if (forlad) {
+        if (!hasFocus()) setFocus(Qt::OtherFocusReason);
+        QWidget::focusNextPrevChild(!tilbage);
+    }
+    event->accept();
+    return true;
+}
+
+bool QtGridView::event(QEvent* event) {
+    // Ahead of QWidget::event, which would take Tab for the window's focus chain.
+    if (event->type() == QEvent::KeyPress && tabTast(static_cast<QKeyEvent*>(event))) return true;
+    return QTableView::event(event);
 }
 
 void QtGridView::commitData(QWidget* editor) {
-    if (editor != editor_ || !grid_.editing()) {
-        afvist_ = false;
-        return;
-    }
-    afvist_ = !commitFraVisning();
+    // The grid commits through its own paths (the keys above, a move, a click, the
+    // program's endEdit); one Qt starts itself still goes through the grid once.
+    if (editor == editor_ && grid_.editing()) grid_.userCommit();
 }
 
 void QtGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (lukker_) return;
-    if (afvist_) {
-        // A refused value: the editor stays open with the refused text.
-        afvist_ = false;
-        if (editor) editor->setFocus();
-        return;
-    }
     lukker_ = true;
-    // Escape, or an editor closed for another reason: the edit is dropped.
-    if (grid_.editing()) grid_.userEscape();
+    // An editor Qt closes for a reason of its own: the edit is dropped.
+    if (editor == editor_ && grid_.editing()) grid_.userEscape();
     if (editor == editor_) editor_ = nullptr;
     lukker_ = false;
     QTableView::closeEditor(editor, hint);
 }
 
 void QtGridView::lukEditor() {
-    if (!editor_ || iCommit_ || lukker_) return;
+    if (!editor_ || lukker_) return;
     QWidget* e = editor_;
     editor_ = nullptr;
     lukker_ = true;
@@ -261,10 +299,9 @@ void QtGridView::foelgAktuelCelle() {
 void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     // The grid commits an edit in progress before the current cell moves; the base
     // class would commit it a second time and show a refusal twice. A refused
-    // commit puts the cell back and keeps the editor.
+    // commit puts the cell back.
     if (!foelger_ && current.isValid() && !grid_.userMoveTo(current.row(), current.column())) {
         foelgAktuelCelle();
-        if (editor_) editor_->setFocus();
         return;
     }
     QTableView::currentChanged(current, previous);
@@ -272,16 +309,27 @@ void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& p
 
 void QtGridView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex i = indexAt(event->position().toPoint());
+    trykPaaAktuel_ = QModelIndex();
     if (editor_ && grid_.editing() && i.isValid() && (i.row() != grid_.editRow() || i.column() != grid_.editCol())) {
-        // Commit into the cell that was edited before the click moves anything.
-        if (!commitFraVisning()) {
-            if (editor_) editor_->setFocus();
+        // Commit into the cell that was edited before the click moves anything; a
+        // refusal keeps the current cell.
+        if (!grid_.userCommit()) {
             event->accept();
             return;
         }
-        lukEditor();
+    } else if (i.isValid() && i == currentIndex() && !editor_ && event->button() == Qt::LeftButton) {
+        trykPaaAktuel_ = i;
     }
     QTableView::mousePressEvent(event);
+}
+
+void QtGridView::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    const QModelIndex i = indexAt(event->position().toPoint());
+    if (i.isValid() && i == trykPaaAktuel_ && i == currentIndex() && !editor_ &&
+        (model()->flags(i) & Qt::ItemIsEditable))
+        edit(i, AllEditTriggers, nullptr);
+    trykPaaAktuel_ = QModelIndex();
 }
 
 void QtGridView::focusInEvent(QFocusEvent* event) {
@@ -329,6 +377,11 @@ int QtGrid::twipsTilPixels(int twips) const {
     return qRound(twips * view_->logicalDpiX() / 1440.0);
 }
 
+void QtGrid::setPladsTil(QStringList tekster) {
+    pladsTil_ = std::move(tekster);
+    anvendLayout();
+}
+
 void QtGrid::anvendLayout() {
     caption_->setText(qs(grid_.caption()));
     caption_->setVisible(!grid_.caption().empty());
@@ -357,6 +410,8 @@ void QtGrid::anvendLayout() {
             const QFontMetrics celleMaal(celleFont);
             for (int r = 0; r < grid_.rowCount() && r < model_->rowCount(); ++r)
                 bredde = std::max(bredde, celleMaal.horizontalAdvance(qs(grid_.cellText(r, i))) + CelleMargen);
+            if (!c.locked())
+                for (const QString& t : pladsTil_) bredde = std::max(bredde, celleMaal.horizontalAdvance(t) + CelleMargen);
         }
         view_->setColumnWidth(i, bredde);
         view_->setColumnHidden(i, !c.visible());
@@ -393,9 +448,9 @@ void QtGrid::aktuelCelleFlyttet() { view_->foelgAktuelCelle(); }
 
 void QtGrid::redigeringSlut() { view_->lukEditor(); }
 
-// A refused value waits in its editor: the focus goes there, so the user can correct
-// it at once.
+// A grid on a hidden tab takes no focus: the keys would go to what nobody sees.
 void QtGrid::fokusOenskes() {
+    if (!view_->isVisible()) return;
     if (QWidget* e = view_->aabenEditor())
         e->setFocus();
     else

@@ -69,24 +69,36 @@ public:
     void lukEditor();
     // Puts the view's current index where the grid's current cell is.
     void foelgAktuelCelle();
+    // A key pressed in the open editor that ends the edit (Enter, Tab, Escape),
+    // handled at once so the keys typed after it reach the next cell; false for
+    // every other key.
+    bool editorTast(QKeyEvent* event);
+
+    using QTableView::edit;
+
+    // No type-to-search: a typed character never moves the current cell.
+    void keyboardSearch(const QString&) override {}
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool event(QEvent* event) override;
     void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    bool commitFraVisning();
+    // Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab, on the view or in its editor.
+    bool tabTast(QKeyEvent* event);
 
     Grid& grid_;
     QPointer<QWidget> editor_;
-    bool iCommit_ = false;     // the view itself is committing: it closes the editor after
-    bool afvist_ = false;      // the last commit was refused: keep the editor open
     bool lukker_ = false;
     bool foelger_ = false;     // moving the current index to follow the grid
+    QPersistentModelIndex trykPaaAktuel_;  // a press on the cell that was current already
 };
 
 // A grid with its caption above it; the one view of its Grid while it lives.
@@ -103,6 +115,10 @@ public:
 
     // Twips to pixels of this screen (1440 twips to the inch).
     int twipsTilPixels(int twips) const;
+    // Texts as wide as what the user types into this grid at most, as a rule: its
+    // editable columns are laid out at least that wide from the start, so typing
+    // and committing such values moves no column.
+    void setPladsTil(QStringList tekster);
 
     // GridVisning
     void tabelSkiftet() override;
@@ -120,4 +136,5 @@ private:
     QtGridModel* model_;
     QtGridView* view_;
     QtGridDelegate* delegate_;
+    QStringList pladsTil_;
 };

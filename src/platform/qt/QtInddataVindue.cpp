@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QSplitter>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -21,6 +22,15 @@ namespace {
 
 constexpr int Raekkehoejde = 22;  // pixels of a grid row
 constexpr int Omkring = 56;      // pixels of a grid's caption, header and frame
+
+// What a site holds at its widest in each input grid: its editable columns are this
+// wide from the start, so no column moves while a site is typed.
+const std::vector<std::pair<const char*, QStringList>> Pladsbehov = {
+    {"TDBGrid22", {"12-03-2024", "Kildepladsen"}},  // a date, a borehole name of a dozen letters
+    {"TDBGrid1", {"1234,567"}},
+    {"TDBGrid6", {"1234,567"}},
+    {"TDBGrid2", {"1234,567"}},
+};
 
 }  // namespace
 
@@ -129,7 +139,20 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     lag->addLayout(botRaekke);
     lag->addLayout(navRaekke);
 
+    for (const auto& [navn, tekster] : Pladsbehov) grid(navn)->setPladsTil(tekster);
+    saetTabulatorraekkefoelge();
     resize(1340, 700);
+}
+
+void QtInddataVindue::saetTabulatorraekkefoelge() {
+    // Widgets on hidden tabs and hidden buttons are passed over by Qt.
+    std::vector<QWidget*> raekke{faneblade_->tabBar()};
+    for (QWidget* w : ruder_) raekke.push_back(w);
+    for (QtKnap* k : botKeys_) raekke.push_back(k);
+    for (QtKnap* k : navKeys_) raekke.push_back(k);
+    raekke.push_back(printmenu_);
+    raekke.push_back(afslut_);
+    for (std::size_t i = 1; i < raekke.size(); ++i) setTabOrder(raekke[i - 1], raekke[i]);
 }
 
 QtChart* QtInddataVindue::chart(const std::string& navn) const {
@@ -143,9 +166,11 @@ QWidget* QtInddataVindue::side(int fane) const { return faneblade_->widget(fane)
 QWidget* QtInddataVindue::byg(const Rude& r, QWidget* parent) {
     if (r.navn) {
         const std::string navn = r.navn;
-        QWidget* w = navn.rfind("MSChart", 0) == 0 ? static_cast<QWidget*>(chart(navn))
-                                                   : static_cast<QWidget*>(grid(navn, r.indeks));
+        QtChart* c = navn.rfind("MSChart", 0) == 0 ? chart(navn) : nullptr;
+        QtGrid* g = c ? nullptr : grid(navn, r.indeks);
+        QWidget* w = c ? static_cast<QWidget*>(c) : g;
         w->setParent(parent);
+        ruder_.push_back(c ? static_cast<QWidget*>(c) : g->view());
         return w;
     }
     auto* s = new QSplitter(r.retning, parent);

@@ -38,6 +38,9 @@ private:
     static const std::vector<Rude>& indhold();
     static int raekker(const Rude& r);
     QWidget* byg(const Rude& r, QWidget* parent);
+    // The keyboard's way through the window: the tabs, the panes of each tab as they
+    // are laid out, then the buttons in their rows.
+    void saetTabulatorraekkefoelge();
 
     QtInddataGrids grids_;
     QtChart* tuc_ = nullptr;
@@ -47,4 +50,5 @@ private:
     std::array<QtKnap*, InddataKontroller::AntalNavKeys> navKeys_{};
     QtKnap* afslut_ = nullptr;
     QtKnap* printmenu_ = nullptr;
+    std::vector<QWidget*> ruder_;  // the grid views and charts in the order they were laid out
 };

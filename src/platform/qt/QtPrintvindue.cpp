@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrintvindue.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -84,6 +85,7 @@ void QtPrintvindue::byggVaerktoejer() {
         // Queued: the click may rebuild the toolbar, which must not delete the action
         // while its signal is being delivered.
         connect(a, &QAction::triggered, this, [this, noegle] { w_.tb.userClick(noegle); }, Qt::QueuedConnection);
+        if (auto* knap = qobject_cast<QAbstractButton*>(tb_->widgetForAction(a))) TastaturKnap(knap);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtVinduer.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +14,29 @@ namespace {
 // A caption is shown as written: an ampersand is no mnemonic.
 QString tekst(const std::string& s) { return QString::fromStdString(s).replace('&', QStringLiteral("&&")); }
 
+class EnterTrykker : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !ErEnter(static_cast<QKeyEvent*>(e))) return false;
+        static_cast<QAbstractButton*>(o)->click();
+        return true;
+    }
+};
+
 }  // namespace
+
+bool ErEnter(const QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void TastaturKnap(QAbstractButton* knap) {
+    knap->setFocusPolicy(Qt::TabFocus);
+    knap->installEventFilter(new EnterTrykker(knap));
+}
 
 // ---------------------------------------------------------------- tabs
 
@@ -69,6 +92,26 @@ QtKnap::~QtKnap() {
 QSize QtKnap::sizeHint() const {
     const QSize s = QPushButton::sizeHint();
     return {s.width() + 2 * fontMetrics().averageCharWidth(), s.height() + 4};
+}
+
+void QtKnap::keyPressEvent(QKeyEvent* event) {
+    if (ErEnter(event)) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+bool QtKnap::focusNextPrevChild(bool next) {
+    // Qt moves the focus of a button being hidden on to the next control. A mode
+    // switch hides the button just clicked; the next one in line would then take
+    // Enter from the window's default button. The window keeps the focus instead.
+    if (isHidden() && hasFocus()) {
+        window()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QPushButton::focusNextPrevChild(next);
 }
 
 void QtKnap::aendret() {
@@ -154,9 +197,7 @@ bool QtVindue::gridEditorAaben() {
 }
 
 void QtVindue::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const auto modifikatorer = event->modifiers() & ~Qt::KeypadModifier;
-    if (enter && modifikatorer == Qt::NoModifier && vindue_.userEnter(gridEditorAaben())) {
+    if (ErEnter(event) && vindue_.userEnter(gridEditorAaben())) {
         event->accept();
         return;
     }

@@ -11,7 +11,15 @@
 #include "platform/Faneblade.h"
 #include "platform/Vindue.h"
 
+class QAbstractButton;
 class QEventLoop;
+class QKeyEvent;
+
+// Enter or Return without a modifier but the keypad's.
+bool ErEnter(const QKeyEvent* event);
+// A button the keyboard reaches by Tab and presses by Enter as by Space, for the
+// buttons that are no QtKnap (the print window's tools).
+void TastaturKnap(QAbstractButton* knap);
 
 // Shows the window application-modal in front and runs a local event loop until the
 // Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
@@ -53,6 +61,11 @@ public:
 
     // KnapVisning
     void aendret() override;
+
+protected:
+    // Enter on the focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Knap& knap_;

@@ -44,7 +44,7 @@ AkviferProgram::AkviferProgram() : talformat_(Talformat::fraSystem()) {
     ForbindGridHandlere();
     ForbindNavigation();
     ForbindLivscyklus();
-    KoblPrintmenu();
+    ForbindPrintmenu();
 }
 
 AkviferProgram::~AkviferProgram() {

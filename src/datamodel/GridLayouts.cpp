@@ -7,7 +7,7 @@
 namespace {
 
 using S = Soejleopsaetning;
-using J = Justering;
+using J = VandretJustering;
 
 // Table getters; the index only matters for the six groundwater-type tables.
 template <GridTabel Tabeller::*Tabel>

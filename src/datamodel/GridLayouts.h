@@ -32,7 +32,7 @@ struct Soejleopsaetning {
     int bredde = 0;  // twips
     bool laast = true;
     bool fed = false;
-    std::optional<Justering> justering{};
+    std::optional<VandretJustering> justering{};
     std::optional<std::string> talformat{};
     bool hvidBaggrund = false;
     std::optional<bool> optionA = false;

@@ -28,7 +28,7 @@ const char* justeringTekst(VandretJustering j) {
 const char* justeringTekst(LodretJustering j) {
     switch (j) {
     case LodretJustering::Top: return "Top";
-    case LodretJustering::Centreret: return "Centreret";
+    case LodretJustering::Midte: return "Midte";
     case LodretJustering::Bund: return "Bund";
     }
     return "";

@@ -18,10 +18,9 @@
 
 #include "celler/Variant.h"
 #include "platform/Farve.h"
+#include "platform/Justering.h"
 
 enum class TekstRetning { Vandret, Lodret };
-enum class VandretJustering { Venstre, Centreret, Hoejre };
-enum class LodretJustering { Top, Centreret, Bund };
 enum class LegendePlacering { Automatisk, Brugerdefineret };
 
 struct ChartRektangel {
@@ -61,7 +60,7 @@ private:
     bool autoLayout_ = true;
     TekstRetning retning_ = TekstRetning::Vandret;
     VandretJustering vandret_ = VandretJustering::Centreret;
-    LodretJustering lodret_ = LodretJustering::Centreret;
+    LodretJustering lodret_ = LodretJustering::Midte;
     bool ombryd_ = false;
     std::string fontNavn_ = "Arial";
     float fontStr_ = 8;

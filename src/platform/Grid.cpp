@@ -84,7 +84,7 @@ void GridColumn::setLocked(bool v) {
     if (v && owner_->editCol() == index()) owner_->dropEdit();
     aendret();
 }
-void GridColumn::setAlignment(Justering j) {
+void GridColumn::setAlignment(VandretJustering j) {
     kald("setAlignment(" + std::to_string(static_cast<int>(j)) + ")");
     alignment_ = j;
     aendret();

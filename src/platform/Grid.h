@@ -19,10 +19,8 @@
 #include "celler/GridTabel.h"
 #include "celler/Variant.h"
 #include "platform/Farve.h"
+#include "platform/Justering.h"
 
-// Column alignment as the set-ups give it; a column without one aligns by content
-// (numbers right, texts left).
-enum class Justering { Venstre = 0, Hoejre = 1, Centreret = 2 };
 
 // Value-list presentation: 2 shows the list as a drop-down on the cell.
 inline constexpr int ListePraesentationRulleliste = 2;
@@ -98,7 +96,9 @@ public:
     int width() const { return width_; }  // twips
     bool visible() const { return visible_; }
     bool locked() const { return locked_; }
-    std::optional<Justering> alignment() const { return alignment_; }
+    // As the set-ups give it; a column without one aligns by content (numbers right,
+    // texts left).
+    std::optional<VandretJustering> alignment() const { return alignment_; }
     const std::string& numberFormat() const { return numberFormat_; }  // "" the default form
     std::optional<Farve> backColor() const { return backColor_; }
     bool bold() const { return bold_; }
@@ -112,7 +112,7 @@ public:
     void setWidth(int twips);
     void setVisible(bool v);
     void setLocked(bool v);
-    void setAlignment(Justering j);
+    void setAlignment(VandretJustering j);
     void setNumberFormat(std::string format);
     void setBackColor(Farve f);
     void setBold(bool v);
@@ -139,7 +139,7 @@ private:
     int width_ = 1000;
     bool visible_ = true;
     bool locked_ = false;
-    std::optional<Justering> alignment_;
+    std::optional<VandretJustering> alignment_;
     std::string numberFormat_;
     std::optional<Farve> backColor_;
     bool bold_ = false;

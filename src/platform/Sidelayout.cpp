@@ -41,9 +41,9 @@ std::vector<Kolonne> FortolkFormat(std::string_view format) {
         spec = trim(spec);
         Kolonne k;
         if (!spec.empty() && (spec.front() == '<' || spec.front() == '^' || spec.front() == '>')) {
-            k.justering = spec.front() == '<'   ? Kolonnejustering::Venstre
-                          : spec.front() == '^' ? Kolonnejustering::Centreret
-                                                : Kolonnejustering::Hoejre;
+            k.justering = spec.front() == '<'   ? VandretJustering::Venstre
+                          : spec.front() == '^' ? VandretJustering::Centreret
+                                                : VandretJustering::Hoejre;
             spec.remove_prefix(1);
         }
         if (!spec.empty() && spec.front() == '+') spec.remove_prefix(1);
@@ -81,19 +81,19 @@ Tabelraekker FortolkKrop(std::string_view krop) {
     return r;
 }
 
-Kolonnejustering VandretAfKode(int kode) {
+VandretJustering VandretAfKode(int kode) {
     switch (((kode % 3) + 3) % 3) {
-    case 1: return Kolonnejustering::Centreret;
-    case 2: return Kolonnejustering::Hoejre;
-    default: return Kolonnejustering::Venstre;
+    case 1: return VandretJustering::Centreret;
+    case 2: return VandretJustering::Hoejre;
+    default: return VandretJustering::Venstre;
     }
 }
 
-Lodretjustering LodretAfKode(int kode) {
+LodretJustering LodretAfKode(int kode) {
     switch (std::clamp(kode, 0, 8) / 3) {
-    case 0: return Lodretjustering::Top;
-    case 2: return Lodretjustering::Bund;
-    default: return Lodretjustering::Midte;
+    case 0: return LodretJustering::Top;
+    case 2: return LodretJustering::Bund;
+    default: return LodretJustering::Midte;
     }
 }
 
@@ -273,7 +273,7 @@ void Sidelayout::tabel(const Tabel& t, double punkter) {
             if (!ErSystemfarve(f) || f == SystemfarveMenu) sc.baggrund = f;
             sc.vandret = c.justering ? VandretAfKode(*c.justering)
                                      : t.kolonner[static_cast<std::size_t>(k - spaend)].justering;
-            sc.lodret = c.justering ? LodretAfKode(*c.justering) : Lodretjustering::Midte;
+            sc.lodret = c.justering ? LodretAfKode(*c.justering) : LodretJustering::Midte;
             if (!c.tekst.empty())
                 sc.linjer = ombryd(c.tekst, std::max(1, sc.bredde - 2 * s_.cellePolster), punkter, c.fed);
             hoejde = std::max(hoejde, std::ceil(static_cast<double>(sc.linjer.size()) * linje + 2 * s_.linjePolster));
@@ -320,7 +320,7 @@ void Sidelayout::afsnit(const std::string& tekst, double punkter) {
     if (passerIkke(hoejde)) fortsaetPaaNySide();
     sc.y = static_cast<int>(std::lround(y_));
     sc.hoejde = static_cast<int>(hoejde);
-    sc.lodret = Lodretjustering::Top;
+    sc.lodret = LodretJustering::Top;
     if (!sc.linjer.empty()) sider_.back().celler.push_back(std::move(sc));
     y_ += hoejde;
 }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Justering.h"
+
 // A colour as the print document takes it: &HBBGGRR, or a system colour &H800000nn.
 using Farvekode = std::uint32_t;
 inline constexpr Farvekode FarveHvid = 0xFFFFFF;
@@ -19,11 +21,9 @@ inline constexpr Farvekode SystemfarveArbejdsflade = 0x8000000C;  // passed with
 
 inline bool ErSystemfarve(Farvekode f) { return (f & 0x80000000u) != 0; }
 
-enum class Kolonnejustering { Venstre, Centreret, Hoejre };
-enum class Lodretjustering { Top, Midte, Bund };
 
 struct Kolonne {
-    Kolonnejustering justering = Kolonnejustering::Venstre;
+    VandretJustering justering = VandretJustering::Venstre;
     int bredde = 0;  // twips
     bool operator==(const Kolonne&) const = default;
 };
@@ -46,8 +46,8 @@ enum class Celleindstilling { Raekkehoejde, Fed, Spaend, Baggrundsfarve, Justeri
 
 // The alignment code of a cell: code % 3 is the horizontal alignment (left, centred,
 // right), code / 3 the vertical one (top, middle, bottom); 7 centres at the bottom.
-Kolonnejustering VandretAfKode(int kode);
-Lodretjustering LodretAfKode(int kode);
+VandretJustering VandretAfKode(int kode);
+LodretJustering LodretAfKode(int kode);
 
 struct Tabelcelle {
     std::string tekst;
@@ -106,8 +106,8 @@ struct Sidecelle {
     bool fed = false;
     double punkter = 10;
     std::optional<Farvekode> baggrund;  // nothing painted when empty
-    Kolonnejustering vandret = Kolonnejustering::Venstre;
-    Lodretjustering lodret = Lodretjustering::Midte;
+    VandretJustering vandret = VandretJustering::Venstre;
+    LodretJustering lodret = LodretJustering::Midte;
 };
 
 struct Side {

@@ -18,7 +18,7 @@ void Tegn(Chart& chart, const GridTabel& tabel, int antalRaekker) {
         etiket.setAutoLayout(false);
         etiket.setOrientation(TekstRetning::Vandret);
         etiket.setHorizontalAlignment(VandretJustering::Centreret);
-        etiket.setVerticalAlignment(LodretJustering::Centreret);
+        etiket.setVerticalAlignment(LodretJustering::Midte);
         etiket.setWordWrap(true);
         etiket.setFontName("Courier");
         etiket.setFontSize(8);

@@ -8,4 +8,4 @@ void frmInddata_Printmenu_Click() {
     if (AfslutAabneRedigeringer()) VisPrintmenu();
 }
 
-void KoblPrintmenu() { inddataKontroller().Printmenu.onClick = frmInddata_Printmenu_Click; }
+void ForbindPrintmenu() { inddataKontroller().Printmenu.onClick = frmInddata_Printmenu_Click; }

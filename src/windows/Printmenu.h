@@ -7,4 +7,4 @@
 void frmInddata_Printmenu_Click();
 
 // Attaches the handler to the work window's button.
-void KoblPrintmenu();
+void ForbindPrintmenu();

@@ -44,7 +44,7 @@ void VisNavKeys(int n) {
 // BotKey(0) runs the model with forced calcite equilibrium, BotKey(1) without.
 int Modelleringsknap() { return tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1; }
 
-const Tilstandsraekke& TilstandsRaekke(const std::string& noegle) {
+const Tilstandsraekke& RaekkeForTilstand(const std::string& noegle) {
     for (const auto& r : Tilstandstabel())
         if (r.noegle == noegle) return r;
     throw std::out_of_range("Ukendt tilstand: " + noegle);
@@ -87,7 +87,7 @@ void MarkerModelleringsknap() {
 }
 
 void SkiftTilstand(const std::string& mode, bool resetTabs) {
-    const Tilstandsraekke& r = TilstandsRaekke(mode);
+    const Tilstandsraekke& r = RaekkeForTilstand(mode);
     InddataKontroller& k = inddataKontroller();
     const auto& tekster = vinduer().NavTekster;
 

@@ -96,7 +96,7 @@ TEST_F(DivGridsListerTest, FirstOrderGridListsTheBoreholeNamesInFiveColumns) {
         EXPECT_EQ(grid.column(col).width(), bredder[col]);
         EXPECT_EQ(grid.column(col).locked(), col == 0);
         if (col == 0) continue;
-        EXPECT_EQ(grid.column(col).alignment(), std::optional<Justering>(Justering::Hoejre));
+        EXPECT_EQ(grid.column(col).alignment(), std::optional<VandretJustering>(VandretJustering::Hoejre));
         EXPECT_EQ(grid.column(col).backColor(), std::optional<Farve>(Farve::hvid()));
         EXPECT_EQ(g.items(col), (Tekster{"B101", "B102", "B103", "B104"}));
         const ValueList& l = grid.column(col).valueList();

@@ -365,7 +365,7 @@ TEST_F(GridTest, ProgramCallsAreRecordedInOrder) {
     c.setCaption("Bor.(2)");
     c.setLocked(false);
     c.setWidth(847);
-    c.setAlignment(Justering::Hoejre);
+    c.setAlignment(VandretJustering::Hoejre);
     c.setNumberFormat("General Number");
     c.setBackColor(Farve::hvid());
     c.setColumnOptionA(true);

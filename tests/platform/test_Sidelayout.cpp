@@ -11,7 +11,7 @@
 
 namespace {
 
-using V = Kolonnejustering;
+using V = VandretJustering;
 
 struct FormatTilfaelde {
     const char* format;
@@ -157,8 +157,8 @@ TEST_F(UdskriftTest, SpaendFedFarveOgJustering) {
     EXPECT_FALSE(c[1].fed);
     EXPECT_EQ(c[1].baggrund, FarveHvid);
     EXPECT_EQ(c[2].x, x0 + 3600);
-    EXPECT_EQ(c[2].vandret, Kolonnejustering::Centreret);
-    EXPECT_EQ(c[2].lodret, Lodretjustering::Bund);
+    EXPECT_EQ(c[2].vandret, VandretJustering::Centreret);
+    EXPECT_EQ(c[2].lodret, LodretJustering::Bund);
 }
 
 // Two one-row tables (a caption, a heading) at the foot of page 1 over a table whose

@@ -34,7 +34,7 @@ TEST_F(DiagrammerTest, KaldIRaekkefoelge) {
         "categoryAxisLabel(1).setAutoLayout(false)",
         "categoryAxisLabel(1).setOrientation(Vandret)",
         "categoryAxisLabel(1).setHorizontalAlignment(Centreret)",
-        "categoryAxisLabel(1).setVerticalAlignment(Centreret)",
+        "categoryAxisLabel(1).setVerticalAlignment(Midte)",
         "categoryAxisLabel(1).setWordWrap(true)",
         "categoryAxisLabel(1).setFontName(\"Courier\")",
         "categoryAxisLabel(1).setFontSize(8)",
@@ -180,7 +180,7 @@ TEST_F(DiagrammerTest, AksetiketterneFormateres) {
     EXPECT_FALSE(e.autoLayout());
     EXPECT_EQ(e.orientation(), TekstRetning::Vandret);
     EXPECT_EQ(e.horizontalAlignment(), VandretJustering::Centreret);
-    EXPECT_EQ(e.verticalAlignment(), LodretJustering::Centreret);
+    EXPECT_EQ(e.verticalAlignment(), LodretJustering::Midte);
     EXPECT_TRUE(e.wordWrap());
     EXPECT_EQ(e.fontName(), "Courier");
     EXPECT_EQ(e.fontSize(), 8.0f);

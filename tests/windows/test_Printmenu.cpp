@@ -23,7 +23,7 @@ protected:
         g.beforeColUpdate = [&g](int col, Variant&, bool& cancel) {
             cancel = !KontrolLokalitet(g.columnValue(col), g.currentTableRow(), true);
         };
-        KoblPrintmenu();
+        ForbindPrintmenu();
     }
     void TearDown() override {
         inddataGrids().TDBGrid(4).beforeColUpdate = nullptr;

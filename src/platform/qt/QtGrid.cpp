@@ -64,8 +64,8 @@ QVariant QtGridModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole: {
         Qt::Alignment vandret;
         if (auto j = col.alignment()) {
-            vandret = *j == Justering::Hoejre ? Qt::AlignRight
-                    : *j == Justering::Centreret ? Qt::AlignHCenter
+            vandret = *j == VandretJustering::Hoejre ? Qt::AlignRight
+                    : *j == VandretJustering::Centreret ? Qt::AlignHCenter
                                                  : Qt::AlignLeft;
         } else {
             vandret = grid_.cellValue(r, c).isNumber() ? Qt::AlignRight : Qt::AlignLeft;

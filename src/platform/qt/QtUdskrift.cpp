@@ -57,11 +57,11 @@ const Metrik& metrikFor(double punkter, bool fed) {
 
 const QFontMetricsF& metrik(double punkter, bool fed) { return metrikFor(punkter, fed).fm; }
 
-Qt::Alignment vandret(Kolonnejustering j) {
+Qt::Alignment vandret(VandretJustering j) {
     switch (j) {
-    case Kolonnejustering::Centreret: return Qt::AlignHCenter;
-    case Kolonnejustering::Hoejre: return Qt::AlignRight;
-    case Kolonnejustering::Venstre: break;
+    case VandretJustering::Centreret: return Qt::AlignHCenter;
+    case VandretJustering::Hoejre: return Qt::AlignRight;
+    case VandretJustering::Venstre: break;
     }
     return Qt::AlignLeft;
 }
@@ -79,8 +79,8 @@ void malCelle(QPainter& p, const Sidecelle& c, const Sidemaal& m) {
     const double lh = metrik(c.punkter, c.fed).lineSpacing();
     const double blok = lh * static_cast<double>(c.linjer.size());
     double top = c.y + (c.hoejde - blok) / 2;
-    if (c.lodret == Lodretjustering::Top) top = c.y + m.linjePolster;
-    if (c.lodret == Lodretjustering::Bund) top = c.y + c.hoejde - m.linjePolster - blok;
+    if (c.lodret == LodretJustering::Top) top = c.y + m.linjePolster;
+    if (c.lodret == LodretJustering::Bund) top = c.y + c.hoejde - m.linjePolster - blok;
     for (const auto& linje : c.linjer) {
         // Drawn within its cell: a line never reaches into the next one.
         p.drawText(QRectF(c.x + m.cellePolster, top, c.bredde - 2 * m.cellePolster, lh),

@@ -316,7 +316,7 @@ TEST_F(QtGridTest, LayoutReachesTheView) {
     grid.column(1).setWidth(1440);
     grid.column(2).setVisible(false);
     grid.column(1).setBackColor(Farve::hvid());
-    grid.column(1).setAlignment(Justering::Centreret);
+    grid.column(1).setAlignment(VandretJustering::Centreret);
     QtGridView* v = w->view();
     QAbstractItemModel* m = v->model();
     EXPECT_EQ(w->captionLabel()->text(), "Boringskontrol");

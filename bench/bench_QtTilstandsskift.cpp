@@ -21,7 +21,6 @@
 namespace {
 
 void Tilstandsskift(benchmark::State& state, bool beregnet, bool tegn) {
-    bench::qtApp("bench");
     QtInddataVindue v;
     DefinerNavTekster();
     ForbindNavigation();

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -9,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QStringList>
@@ -47,8 +49,18 @@ struct Metrik {
     std::array<double, 0x250> latin{};
 };
 
+// The metrics measured in one application, released with it: a font's metrics must
+// not outlive the application whose font system made them.
+class Metrikker : public QObject {
+public:
+    explicit Metrikker(QObject* app) : QObject(app) {}
+    std::map<std::pair<int, bool>, Metrik> cache;
+};
+
 const Metrik& metrikFor(double punkter, bool fed) {
-    static std::map<std::pair<int, bool>, Metrik> cache;
+    static QPointer<Metrikker> metrikker;
+    if (!metrikker) metrikker = new Metrikker(QCoreApplication::instance());
+    auto& cache = metrikker->cache;
     const std::pair<int, bool> noegle{static_cast<int>(std::lround(punkter * 20)), fed};
     auto it = cache.find(noegle);
     if (it == cache.end()) it = cache.emplace(noegle, Metrik(DokumentFont(punkter, fed))).first;

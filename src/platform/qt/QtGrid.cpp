@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "celler/MidlertidigVaerdi.h"
+
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -210,10 +212,8 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
 }
 
 bool QtGridView::commitFraVisning() {
-    iCommit_ = true;
-    const bool ok = grid_.userEnter();
-    iCommit_ = false;
-    return ok;
+    const MidlertidigVaerdi iCommit(iCommit_, true);
+    return grid_.userEnter();
 }
 
 void QtGridView::commitData(QWidget* editor) {
@@ -232,11 +232,12 @@ void QtGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
         if (editor) editor->setFocus();
         return;
     }
-    lukker_ = true;
-    // Escape, or an editor closed for another reason: the edit is dropped.
-    if (grid_.editing()) grid_.userEscape();
-    if (editor == editor_) editor_ = nullptr;
-    lukker_ = false;
+    {
+        const MidlertidigVaerdi lukker(lukker_, true);
+        // Escape, or an editor closed for another reason: the edit is dropped.
+        if (grid_.editing()) grid_.userEscape();
+        if (editor == editor_) editor_ = nullptr;
+    }
     QTableView::closeEditor(editor, hint);
 }
 

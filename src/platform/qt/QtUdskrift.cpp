@@ -20,6 +20,8 @@
 #include <map>
 #include <utility>
 
+#include "celler/MidlertidigVaerdi.h"
+
 namespace {
 
 constexpr double Hovedpunkter = 12;  // header and footer, bold
@@ -241,19 +243,19 @@ QtUdskrift::~QtUdskrift() {
 }
 
 void QtUdskrift::foelg() {
-    foelger_ = true;
+    const MidlertidigVaerdi foelger(foelger_, true);
     if (u_.zoom() > 0) {
         preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
         preview_->setZoomFactor(u_.zoom() / 100.0);
     }
     preview_->setCurrentPage(u_.previewPage());
-    foelger_ = false;
 }
 
 void QtUdskrift::dokumentSlut() {
-    foelger_ = true;
-    preview_->updatePreview();
-    foelger_ = false;
+    {
+        const MidlertidigVaerdi foelger(foelger_, true);
+        preview_->updatePreview();
+    }
     foelg();
 }
 

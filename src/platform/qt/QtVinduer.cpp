@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include "celler/MidlertidigVaerdi.h"
+
 namespace {
 
 // A caption is shown as written: an ampersand is no mnemonic.
@@ -124,14 +126,9 @@ void QtVindue::visModalt() {
 void QtVindue::closeEvent(QCloseEvent* event) {
     // Reset also when the logic throws (the guard reports it), or the window could
     // never be hidden again.
-    struct Lukker {
-        bool& f;
-        explicit Lukker(bool& b) : f(b) { f = true; }
-        ~Lukker() { f = false; }
-    };
     bool luk = false;
     {
-        Lukker l(iLuk_);
+        const MidlertidigVaerdi iLuk(iLuk_, true);
         luk = vindue_.userClose();
     }
     if (luk) {

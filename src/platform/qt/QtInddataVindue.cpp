@@ -1,6 +1,7 @@
 #include "platform/qt/QtInddataVindue.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -129,7 +130,11 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     lag->addLayout(botRaekke);
     lag->addLayout(navRaekke);
 
+    // The normal size, when the user takes the window down from maximised; held
+    // within the screen, in its middle.
     resize(1340, 700);
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    HoldIndenforSkaermen(*this);
 }
 
 QtChart* QtInddataVindue::chart(const std::string& navn) const {

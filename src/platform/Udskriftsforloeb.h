@@ -51,10 +51,10 @@ public:
     const Forloebstekster& tekster() const { return tekster_; }
     bool aktiv() const { return aktiv_; }
     bool synlig() const { return synlig_; }
-    bool afbrudt() const { return afbrudt_; }  // the last job was cancelled
-    int side() const { return side_; }               // of the document
-    int sidenummerIJob() const { return iJob_; }     // pages of the job begun, from 1
-    int antalSider() const { return antalSider_; }   // of the job
+    bool afbrudt() const { return afbrudt_; }       // the last job was cancelled
+    int side() const { return side_; }              // of the document
+    int sidenummerIJob() const { return iJob_; }    // pages of the job begun, from 1
+    int antalSider() const { return antalSider_; }  // of the job
     // The window's text: "Now printing Page 3 of", the document's name and
     // "on the <printer> on <port or file>", one to a line.
     std::string tekst() const;

@@ -25,7 +25,8 @@ std::string Tekst(int side) {
 
 const Job Jobs[] = {
     {"Hurtig", 90, 0, {}, 6},
-    {"Langsom", 300, 0, {"vis " + Tekst(3), "opdater " + Tekst(4), "opdater " + Tekst(5), "opdater " + Tekst(6), "skjul"}, 6},
+    {"Langsom", 300, 0,
+     {"vis " + Tekst(3), "opdater " + Tekst(4), "opdater " + Tekst(5), "opdater " + Tekst(6), "skjul"}, 6},
     {"Annulleret", 300, 4, {"vis " + Tekst(3), "opdater " + Tekst(4), "skjul"}, 3},
 };
 

@@ -18,13 +18,19 @@ public:
         if (f_.visning() == this) f_.setVisning(nullptr);
     }
 
-    long long tid = 0;        // ms
-    long long trin = 0;       // ms added at each reading
-    int annullerVedSide = 0;  // of the document; 0: never
+    long long tid = 0;              // ms
+    long long trin = 0;             // ms added at each reading
+    int annullerVedSide = 0;        // of the document; 0: never
     std::vector<std::string> vist;  // "vis <text>", "opdater <text>", "skjul"
 
-    void vis() override { vist.push_back("vis " + f_.tekst()); bruger(); }
-    void opdater() override { vist.push_back("opdater " + f_.tekst()); bruger(); }
+    void vis() override {
+        vist.push_back("vis " + f_.tekst());
+        bruger();
+    }
+    void opdater() override {
+        vist.push_back("opdater " + f_.tekst());
+        bruger();
+    }
     void skjul() override { vist.push_back("skjul"); }
 
 private:

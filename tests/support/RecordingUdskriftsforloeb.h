@@ -23,19 +23,15 @@ public:
     int annullerVedSide = 0;        // of the document; 0: never
     std::vector<std::string> vist;  // "vis <text>", "opdater <text>", "skjul"
 
-    void vis() override {
-        vist.push_back("vis " + f_.tekst());
-        bruger();
-    }
-    void opdater() override {
-        vist.push_back("opdater " + f_.tekst());
-        bruger();
-    }
+    void vis() override { vist.push_back("vis " + bruger()); }
+    void opdater() override { vist.push_back("opdater " + bruger()); }
     void skjul() override { vist.push_back("skjul"); }
 
 private:
-    void bruger() {
+    // The text shown; Cancel clicked at the page asked for.
+    std::string bruger() {
         if (f_.side() == annullerVedSide) f_.userCancel();
+        return f_.tekst();
     }
     Udskriftsforloeb& f_;
 };

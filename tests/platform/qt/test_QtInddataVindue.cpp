@@ -7,11 +7,9 @@
 #include <QBarSeries>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -248,23 +246,6 @@ TEST(QtVindue, AModalWindowWaitsUntilTheUserClosesIt) {
     EXPECT_EQ(w.windowTitle(), "Udskrift");
     EXPECT_FALSE(v.shown());
     EXPECT_FALSE(w.isVisible());
-}
-
-}  // namespace
-
-namespace {
-
-// The normal size and place lie within the screen's free area, frame and all, also
-// after the window was maximised and taken down again: its title bar can be reached.
-TEST_F(QtInddataVindueTest, NormalSizeAndPlaceLieWithinTheScreen) {
-    const QRect omraade = vindue->screen()->availableGeometry();
-    EXPECT_TRUE(omraade.contains(vindue->geometry().adjusted(0, -30, 0, 0)));
-    vindue->showMaximized();
-    QApplication::processEvents();
-    vindue->showNormal();
-    QApplication::processEvents();
-    EXPECT_TRUE(omraade.contains(vindue->frameGeometry()));
-    EXPECT_EQ(vindue->height(), std::min(700, omraade.height()));  // made smaller only as needed
 }
 
 }  // namespace

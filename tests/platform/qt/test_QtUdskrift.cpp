@@ -144,7 +144,7 @@ TEST_F(QtUdskriftTest, UdskriftTilEnFilDerIkkeKanLavesFejler) {
 }
 
 // A slow print shows the progress window with its texts; its Cancel stops the job
-// before the next page and leaves no file. A quick one shows nothing.
+// before the next page and leaves no file behind.
 TEST_F(QtUdskriftTest, LangsomUdskriftViserForloebetOgAnnullerStopperDen) {
     bygSider(3);
     vp.setHeader("\n\nAnalyseoplysninger for Grusgrav");
@@ -153,34 +153,24 @@ TEST_F(QtUdskriftTest, LangsomUdskriftViserForloebetOgAnnullerStopperDen) {
     const std::string sti = dir / "udskrift.pdf";
     printer.setOutputFileName(QString::fromStdString(sti));
     long long tid = 0;
-    vp.forloeb().setKlokke([&tid] { return tid; });
-    EXPECT_TRUE(Udskriv(printer, vp, 1, 3));
-    EXPECT_TRUE(std::filesystem::exists(sti));
-    int vist = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Udskriftsforloeb" && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) ++vist;
-    EXPECT_EQ(vist, 0);
-
     vp.forloeb().setKlokke([&tid] { return tid += 300; });  // each page as slow as a printer
-    QString titel, tekst, knap;
+    QStringList vist;
     QTimer::singleShot(0, [&] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        titel = d->windowTitle();
-        tekst = d->findChild<QLabel*>()->text();
         auto* annuller = d->findChild<QPushButton*>();
-        knap = annuller->text();
+        vist << d->windowTitle() << d->findChild<QLabel*>()->text() << annuller->text();
         annuller->click();
     });
     EXPECT_FALSE(Udskriv(printer, vp, 1, 3));
-    EXPECT_EQ(titel, "Printing...");
-    EXPECT_EQ(tekst, QString("Now printing Page 2 of\nAnalyseoplysninger for Grusgrav\non the PDF on ") +
-                         QString::fromStdString(sti));
-    EXPECT_EQ(knap, "Cancel");
+    vp.forloeb().setKlokke(nullptr);
+    EXPECT_EQ(vist, QStringList({"Printing...",
+                                 "Now printing Page 2 of\nAnalyseoplysninger for Grusgrav\non the PDF on " +
+                                     QString::fromStdString(sti),
+                                 "Cancel"}));
     EXPECT_EQ(vp.forloeb().sidenummerIJob(), 2);  // page 1 went out, page 2 did not
     EXPECT_FALSE(std::filesystem::exists(sti));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    vp.forloeb().setKlokke(nullptr);
 }
 
 // Where the machine has no printer, printing the whole document offers the print

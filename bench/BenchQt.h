@@ -1,20 +1,6 @@
 #pragma once
-// The one Qt application of a benchmark program, made on the first call; offscreen
-// unless QT_QPA_PLATFORM names a platform.
+// The Qt benchmarks run inside one Qt application that main (BenchQtMain.cpp) makes
+// before the first benchmark and destroys after the last, offscreen unless
+// QT_QPA_PLATFORM names a platform. It lives in main's scope: an application that
+// outlived main was destroyed after Qt's own statics and crashed on the way out.
 #include <QApplication>
-#include <QGuiApplication>
-#include <string>
-
-namespace bench {
-
-template <class App = QApplication>
-App& qtApp(const char* navn) {
-    static int argc = 1;
-    static std::string programnavn = navn;
-    static char* argv[] = {programnavn.data(), nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static App app(argc, argv);
-    return app;
-}
-
-}  // namespace bench

@@ -22,7 +22,6 @@ void vis(QtInddataVindue& v) {
 }
 
 void BM_ByggerArbejdsvinduet(benchmark::State& state) {
-    bench::qtApp("bench");
     for (auto _ : state) {
         auto v = std::make_unique<QtInddataVindue>();
         NulstilAlleData();
@@ -37,7 +36,6 @@ void BM_ByggerArbejdsvinduet(benchmark::State& state) {
 BENCHMARK(BM_ByggerArbejdsvinduet)->Unit(benchmark::kMillisecond);
 
 void BM_KvalitetskontrolPaaQtGrids(benchmark::State& state) {
-    bench::qtApp("bench");
     QtInddataVindue v;
     NulstilAlleData();
     frmInddata_Load();

@@ -18,14 +18,12 @@ void ByggDokument(Udskrift& vp) {
     bench::byggTyveSider(vp, t);
 }
 
-// The document of a Qt application, measured with Liberation Serif as the program
-// lays it out; the application made before the font is.
+// The document measured with Liberation Serif, as the program lays it out.
 struct QtDokument {
     QtDokument() {
         bench::tiPunktPaaHverSide(vp);
         vp.setTekstmaal(&maal);
     }
-    QGuiApplication& app = bench::qtApp<QGuiApplication>("bench_QtPdf");
     Udskrift vp;
     QtTekstmaal maal;
 };

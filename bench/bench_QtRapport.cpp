@@ -14,7 +14,6 @@ namespace {
 
 // The layout alone, measured in the real font.
 void BM_RapportLiberationSerif(benchmark::State& state) {
-    bench::qtApp("bench_QtRapport");
     bench::beregnLokalitet();
     QtTekstmaal maal;
     int sider = 0;
@@ -31,7 +30,6 @@ BENCHMARK(BM_RapportLiberationSerif)->Unit(benchmark::kMillisecond);
 
 // The layout and the preview widget painting every page, as the window opens.
 void BM_RapportIForhaandsvisningen(benchmark::State& state) {
-    bench::qtApp("bench_QtRapport");
     bench::beregnLokalitet();
     int sider = 0;
     for (auto _ : state) {

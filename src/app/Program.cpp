@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 
 #include "platform/Beskeder.h"
 #include "platform/Printvindue.h"
@@ -36,9 +35,9 @@ AkviferProgram::AkviferProgram() : talformat_(Talformat::fraSystem()) {
     startSlut_ = std::make_unique<QtStartSlut>();
 
     // The work window is made once and stays hidden until the start window opens it.
-    // It takes the whole screen: the tabs hold wide tables.
+    // It takes the whole screen: the tabs hold wide tables. Its normal size and place
+    // (within the screen) are the ones it gets back when the user un-maximises it.
     inddata_ = std::make_unique<QtInddataVindue>();
-    if (const QScreen* s = inddata_->screen()) inddata_->setGeometry(s->availableGeometry());
     inddata_->setWindowState(Qt::WindowMaximized);
 
     ForbindGridHandlere();

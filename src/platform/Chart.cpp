@@ -84,12 +84,14 @@ void Chart::setChartData(std::vector<std::vector<Variant>> raekker) {
     for (const auto& r : raekker)
         if (static_cast<int>(r.size()) > kategorier) kategorier = static_cast<int>(r.size());
     kald("setChartData(" + std::to_string(raekker.size()) + "x" + std::to_string(kategorier) + ")");
+    // A chart drawn again at a new size gets the same values: the view keeps its bars.
+    const bool samme = raekker == data_;
     data_ = std::move(raekker);
     kategorier_ = kategorier;
     for (auto it = etiketter_.begin(); it != etiketter_.end();)
         it = it->first > kategorier_ ? etiketter_.erase(it) : std::next(it);
     if (valgt_ > seriesCount()) valgt_ = 0;
-    if (visning_) visning_->dataAendret();
+    if (visning_ && !samme) visning_->dataAendret();
 }
 
 Variant Chart::value(int series, int category) const {
@@ -109,7 +111,9 @@ void Chart::setColumn(int c) {
 void Chart::setColumnLabel(std::string label) {
     kald("column(" + std::to_string(kolonne_) + ").setLabel(" + citat(label) + ")");
     if (kolonne_ < 1 || kolonne_ > kategorier_) return;  // no such category: nothing to label
-    etiketter_[kolonne_] = std::move(label);
+    std::string& etiket = etiketter_[kolonne_];
+    if (etiket == label) return;
+    etiket = std::move(label);
     if (visning_) visning_->dataAendret();
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "celler/MidlertidigVaerdi.h"
 #include "platform/Kaldtekst.h"
 
 namespace {
@@ -304,14 +305,10 @@ bool Grid::commit() {
     const int col = edit_->col;
     Variant old = cellValue(row, col);
     bool cancel = false;
-    committing_ = true;
-    try {
+    {
+        const MidlertidigVaerdi iCommit(committing_, true);
         if (beforeColUpdate) beforeColUpdate(col, old, cancel);
-    } catch (...) {
-        committing_ = false;
-        throw;
     }
-    committing_ = false;
     if (!edit_) return true;  // the handler's own changes dropped the edit
     if (cancel) {
         // A refused value is never kept, not even in the editor: the cell shows its

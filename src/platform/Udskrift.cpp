@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Beskeder.h"
 #include "platform/Kaldtekst.h"
 
 namespace {
@@ -88,6 +89,13 @@ void Udskrift::newPage() {
 void Udskrift::setHeader(const std::string& tekst) {
     kald("setHeader(" + citat(tekst) + ")");
     hoved_.hoved = tekst;
+}
+
+std::string Udskrift::dokumentnavn() const {
+    const auto foerste = hoved_.hoved.find_first_not_of("\r\n");
+    if (foerste == std::string::npos) return ProgramNavn;
+    const auto sidste = hoved_.hoved.find_last_not_of("\r\n");
+    return hoved_.hoved.substr(foerste, sidste - foerste + 1);
 }
 
 void Udskrift::setFooter(const std::string& venstre, const std::string& midte, const std::string& hoejre) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/Sidelayout.h"
+#include "platform/Udskriftsforloeb.h"
 
 // The row of a cell range that stands for every row of the table.
 inline constexpr int AlleRaekker = 0;
@@ -107,6 +108,13 @@ public:
     // window's page text can follow it.
     std::function<void()> userPageChanged;
 
+    // ---- Printing ----
+    // The progress display of the pages going to a printer or a file.
+    Udskriftsforloeb& forloeb() { return forloeb_; }
+    // The document's name, for the print job and its progress display: the page
+    // header without its line feeds ("Analyseoplysninger for Grusgrav").
+    std::string dokumentnavn() const;
+
     // ---- Read back ----
     const std::vector<Side>& sider() const { return layout_.sider(); }
     const std::vector<TilfoejetTabel>& tilfoejedeTabeller() const { return tilfoejede_; }
@@ -132,6 +140,7 @@ private:
     Farvekode backColor_ = FarveHvid;
     std::unique_ptr<Tabel> tabel_;  // the table between add and end
     std::vector<TilfoejetTabel> tilfoejede_;
+    Udskriftsforloeb forloeb_;
     UdskriftVisning* visning_ = nullptr;
 };
 

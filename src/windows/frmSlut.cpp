@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "celler/MidlertidigVaerdi.h"
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/HentSkrivFil.h"
 #include "datamodel/InputKontroller.h"
@@ -28,10 +29,8 @@ Vindue& frmSlut() { return slutKontroller().frmSlut; }
 bool TilbydGem(const std::string& spoergsmaal) {
     if (visBesked(spoergsmaal, BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data") != BeskedSvar::Ja)
         return true;
-    vinduer().AfslutVedLuk = false;
-    const GemUdfald udfald = frmSlut_GemAlt_Click();
-    vinduer().AfslutVedLuk = true;
-    return udfald != GemUdfald::Fejlet;
+    const MidlertidigVaerdi indenAfslutning(vinduer().AfslutVedLuk, false, true);
+    return frmSlut_GemAlt_Click() != GemUdfald::Fejlet;
 }
 
 // The site as it was before a read: every table, and which budget charts showed a
@@ -68,9 +67,8 @@ bool frmSlut_Unload() {
 }
 
 void UnloadFrmSlut() {
-    vinduer().AfslutVedLuk = false;
+    const MidlertidigVaerdi indenAfslutning(vinduer().AfslutVedLuk, false, true);
     if (frmSlut_Unload()) frmSlut().hide();
-    vinduer().AfslutVedLuk = true;
 }
 
 GemUdfald frmSlut_GemAlt_Click() {

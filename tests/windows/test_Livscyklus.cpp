@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -433,6 +434,27 @@ TEST_F(LivscyklusTest, AabenRedigeringAfsluttesFoerSlutvinduet) {
             tabeller().LokalitetData.saet(1, 1, GammelLokalitet);
             log.clear();
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A failure inside the save that a prompt offers, caught by the top-level guard,
+// leaves the end window's close box ending the program.
+TEST_F(LivscyklusTest, FejlIGemmetFraEtSpoergsmaalLaderLukkeboksenAfslutte) {
+    for (const char* handling : {"Indlæs eksisterende data", "Opret nye data"}) {
+        SCOPED_TRACE(handling);
+        iSlutvinduet();
+        beskeder->svar = {Ja};
+        dialoger.ved = [](const RecordingFilDialoger::Vist&) { throw std::runtime_error("dialogen fejlede"); };
+        EXPECT_THROW(tryk(handling), std::runtime_error);
+        dialoger.ved = nullptr;
+        ASSERT_EQ(slut.antal, 0);
+        tryk("luk frmSlut");
+        EXPECT_EQ(slut.antal, 1);
+        slut.antal = 0;
     }
 }
 

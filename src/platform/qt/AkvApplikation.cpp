@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "celler/MidlertidigVaerdi.h"
 #include "platform/Beskeder.h"
 
 AkvApplikation::AkvApplikation(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -26,12 +27,11 @@ bool AkvApplikation::notify(QObject* modtager, QEvent* haendelse) {
         hvad = "";
     }
     if (!viser) {
-        viser = true;
+        const MidlertidigVaerdi vises(viser, true);
         try {
             visBesked(fejltekst(hvad), BeskedIkon::Kritisk);
         } catch (...) {
         }
-        viser = false;
     }
     return false;
 }

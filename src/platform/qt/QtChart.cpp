@@ -3,6 +3,8 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsRectItem>
@@ -13,12 +15,16 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "celler/Talformat.h"
 
 namespace {
 
 constexpr double TwipsPrTomme = 1440.0;
+
+// Posted to a chart whose drawing is out of date.
+const QEvent::Type Opdater = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 QFont Skrift(const std::string& navn, float punkter) {
     QFont f(QString::fromStdString(navn));
@@ -71,8 +77,8 @@ QtChart::QtChart(Chart& chart, QWidget* parent) : QChartView(parent), chart_(cha
     c->addAxis(vaerdiakse_, Qt::AlignLeft);
     serie_->attachAxis(vaerdiakse_);
 
+    // Built when first shown.
     chart_.setVisning(this);
-    byg();
     rapporterPlacering();
 }
 
@@ -101,7 +107,39 @@ void QtChart::rapporterPlacering() {
                         static_cast<float>(height() * TwipsPrTomme / logicalDpiY()));
 }
 
+void QtChart::skylder(Skyld s) {
+    skyld_ = std::max(skyld_, s);
+    if (skyld_ == Skyld::Ingen || planlagt_ || !isVisible()) return;
+    planlagt_ = true;
+    // Low priority: the layouts that a mode switch set going settle first, so the
+    // chart is built once, at its final size.
+    QCoreApplication::postEvent(this, new QEvent(Opdater), Qt::LowEventPriority);
+}
+
+void QtChart::opdater() {
+    switch (std::exchange(skyld_, Skyld::Ingen)) {
+    case Skyld::Byg: byg(); break;
+    case Skyld::Format: formater(); break;
+    case Skyld::Placering: placer(); break;
+    case Skyld::Ingen: break;
+    }
+}
+
+bool QtChart::event(QEvent* event) {
+    if (event->type() != Opdater) return QChartView::event(event);
+    planlagt_ = false;
+    if (isVisible()) opdater();
+    return true;
+}
+
+void QtChart::paintEvent(QPaintEvent* event) {
+    // A paint that comes before the posted update draws the chart as it is now.
+    opdater();
+    QChartView::paintEvent(event);
+}
+
 void QtChart::byg() {
+    ++bygninger_;
     QChart* c = chart();
     // The series and axes stay; only their content is replaced, so nothing of an
     // earlier drawing can linger in the scene.
@@ -131,7 +169,6 @@ void QtChart::byg() {
     const double trin = (vaerdiakse_->max() - vaerdiakse_->min()) / std::max(1, vaerdiakse_->tickCount() - 1);
     decimaler_ = trin > 0 ? std::clamp(static_cast<int>(-std::floor(std::log10(trin))), 0, 6) : 0;
     vaerdiakse_->setLabelFormat(QStringLiteral("%.%1f").arg(decimaler_));
-    c->setLocale(BrugerensLocale());
 
     const auto markoerer = c->legend()->markers(serie_);
     for (int i = 0; i < markoerer.size(); ++i) {
@@ -175,6 +212,8 @@ void QtChart::formater() {
         // A light fill is drawn with an outline, so a white bar stays visible.
         saet[i]->setPen(farve.lightness() > 200 ? QPen(Qt::black, 1) : QPen(Qt::NoPen));
     }
+    // The user's number format may have changed since the bars were built.
+    if (const QLocale l = BrugerensLocale(); chart()->locale() != l) chart()->setLocale(l);
     const ChartAksetiket& e = chart_.categoryAxisLabel(1);
     kategoriakse_->setLabelsFont(Skrift(e.fontName(), e.fontSize()));
     kategoriakse_->setLabelsAngle(e.orientation() == TekstRetning::Lodret ? -90 : 0);
@@ -241,20 +280,18 @@ void QtChart::fremhaev() {
     }
 }
 
-void QtChart::dataAendret() {
-    byg();
-}
+void QtChart::dataAendret() { skylder(Skyld::Byg); }
 
-void QtChart::layoutAendret() { formater(); }
+void QtChart::layoutAendret() { skylder(Skyld::Format); }
 
-void QtChart::markeringAendret() { formater(); }
+void QtChart::markeringAendret() { skylder(Skyld::Format); }
 
 void QtChart::fokusOenskes() { setFocus(Qt::OtherFocusReason); }
 
 void QtChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
     rapporterPlacering();
-    placer();
+    skylder(Skyld::Placering);
 }
 
 void QtChart::moveEvent(QMoveEvent* event) {
@@ -264,8 +301,10 @@ void QtChart::moveEvent(QMoveEvent* event) {
 
 void QtChart::showEvent(QShowEvent* event) {
     QChartView::showEvent(event);
-    // A chart on a tab never shown before learns its real size here.
+    // A chart on a tab never shown before learns its real size here; what changed
+    // while it was hidden is drawn now.
     rapporterPlacering();
+    skylder(Skyld::Ingen);
 }
 
 void QtChart::focusInEvent(QFocusEvent* event) {

@@ -4,6 +4,11 @@
 // passes the user's clicks on a bar or a legend entry in as a series selection.
 // Sizes and rectangles are exchanged with the Chart in twips (1440 per inch at the
 // view's logical resolution), y upwards from the control's lower edge.
+//
+// A drawing is a score of program calls, and a tab being shown resizes its chart
+// several times while its layout settles: the view only notes what changed and
+// builds the chart once, when the event loop comes round (before it paints), and
+// not at all while the chart is hidden.
 #include <QChartView>
 #include <QPointer>
 
@@ -27,6 +32,8 @@ public:
     QValueAxis* valueAxis() const { return vaerdiakse_; }
     // The plot's rectangle in pixels of the view, as drawn.
     QRectF plotAreaPixels() const;
+    // How often the bars, axes and legend were built anew from the Chart.
+    int bygninger() const { return bygninger_; }
 
     // Twips <-> pixels at the view's logical resolution.
     double twipsTilPixelsX(double twips) const;
@@ -39,6 +46,8 @@ public:
     void fokusOenskes() override;
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -46,6 +55,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    enum class Skyld { Ingen, Placering, Format, Byg };  // each includes the ones before
+    void skylder(Skyld s);
+    void opdater();
     void byg();
     void saetKategorier();
     void formater();
@@ -64,4 +76,7 @@ private:
     QGraphicsSimpleTextItem* titel_ = nullptr;
     int decimaler_ = 0;  // of the value axis's numbers
     int linjer_ = 1;     // lines of the highest category label
+    Skyld skyld_ = Skyld::Byg;
+    bool planlagt_ = false;  // an update is posted
+    int bygninger_ = 0;
 };

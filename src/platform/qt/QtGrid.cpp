@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "celler/MidlertidigVaerdi.h"
+
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -270,11 +272,12 @@ void QtGridView::commitData(QWidget* editor) {
 
 void QtGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (lukker_) return;
-    lukker_ = true;
-    // An editor Qt closes for a reason of its own: the edit is dropped.
-    if (editor == editor_ && grid_.editing()) grid_.userEscape();
-    if (editor == editor_) editor_ = nullptr;
-    lukker_ = false;
+    {
+        const MidlertidigVaerdi lukker(lukker_, true);
+        // An editor Qt closes for a reason of its own: the edit is dropped.
+        if (editor == editor_ && grid_.editing()) grid_.userEscape();
+        if (editor == editor_) editor_ = nullptr;
+    }
     QTableView::closeEditor(editor, hint);
 }
 
@@ -282,18 +285,16 @@ void QtGridView::lukEditor() {
     if (!editor_ || lukker_) return;
     QWidget* e = editor_;
     editor_ = nullptr;
-    lukker_ = true;
+    const MidlertidigVaerdi lukker(lukker_, true);
     QTableView::closeEditor(e, QAbstractItemDelegate::NoHint);
-    lukker_ = false;
 }
 
 void QtGridView::foelgAktuelCelle() {
     if (!model() || grid_.rowCount() == 0 || grid_.columnCount() == 0) return;
     const QModelIndex i = model()->index(grid_.row(), grid_.col());
     if (!i.isValid() || i == currentIndex()) return;
-    foelger_ = true;
+    const MidlertidigVaerdi foelger(foelger_, true);
     setCurrentIndex(i);
-    foelger_ = false;
 }
 
 void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

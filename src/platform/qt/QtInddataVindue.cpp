@@ -1,6 +1,7 @@
 #include "platform/qt/QtInddataVindue.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -141,7 +142,11 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
 
     for (const auto& [navn, tekster] : Pladsbehov) grid(navn)->setPladsTil(tekster);
     saetTabulatorraekkefoelge();
+    // The normal size, when the user takes the window down from maximised; held
+    // within the screen, in its middle.
     resize(1340, 700);
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    HoldIndenforSkaermen(*this);
 }
 
 void QtInddataVindue::saetTabulatorraekkefoelge() {

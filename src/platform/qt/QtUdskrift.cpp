@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -9,14 +11,19 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
 #include <utility>
+
+#include "celler/MidlertidigVaerdi.h"
+#include "platform/qt/QtUdskriftsforloeb.h"
 
 namespace {
 
@@ -47,8 +54,18 @@ struct Metrik {
     std::array<double, 0x250> latin{};
 };
 
+// The metrics measured in one application, released with it: a font's metrics must
+// not outlive the application whose font system made them.
+class Metrikker : public QObject {
+public:
+    explicit Metrikker(QObject* app) : QObject(app) {}
+    std::map<std::pair<int, bool>, Metrik> cache;
+};
+
 const Metrik& metrikFor(double punkter, bool fed) {
-    static std::map<std::pair<int, bool>, Metrik> cache;
+    static QPointer<Metrikker> metrikker;
+    if (!metrikker) metrikker = new Metrikker(QCoreApplication::instance());
+    auto& cache = metrikker->cache;
     const std::pair<int, bool> noegle{static_cast<int>(std::lround(punkter * 20)), fed};
     auto it = cache.find(noegle);
     if (it == cache.end()) it = cache.emplace(noegle, Metrik(DokumentFont(punkter, fed))).first;
@@ -166,20 +183,22 @@ double QtTekstmaal::bredde(std::string_view s, double punkter, bool fed) const {
 
 double QtTekstmaal::linjehoejde(double punkter, bool fed) const { return metrik(punkter, fed).lineSpacing(); }
 
-void MalSider(QPainter& p, QPagedPaintDevice& enhed, const std::vector<Side>& sider, const Sidemaal& maal,
-              int foerste, int sidste) {
+bool MalSider(QPainter& p, QPagedPaintDevice& enhed, const std::vector<Side>& sider, const Sidemaal& maal,
+              int foerste, int sidste, const FoerSide& foerSide) {
     const int antal = static_cast<int>(sider.size());
     foerste = std::max(foerste, 1);
     sidste = std::min(sidste, antal);
     const double sx = enhed.logicalDpiX() / 1440.0;
     const double sy = enhed.logicalDpiY() / 1440.0;
     for (int i = foerste; i <= sidste; ++i) {
+        if (foerSide && !foerSide(i)) return false;
         if (i > foerste) enhed.newPage();
         p.save();
         p.scale(sx, sy);
         malSide(p, sider[static_cast<std::size_t>(i - 1)], maal);
         p.restore();
     }
+    return true;
 }
 
 bool SkrivPdf(const Udskrift& u, const std::string& sti) {
@@ -195,11 +214,31 @@ bool SkrivPdf(const Udskrift& u, const std::string& sti) {
     return p.end();
 }
 
-void UdskrivTil(QPrinter& printer, const Udskrift& u, int foerste, int sidste) {
+bool UdskrivTil(QPrinter& printer, const Udskrift& u, int foerste, int sidste, const FoerSide& foerSide) {
     QPainter p;
     if (!p.begin(&printer)) throw std::runtime_error("printeren kunne ikke åbnes");
-    MalSider(p, printer, u.sider(), u.layout().sidemaal(), foerste, sidste);
+    if (!MalSider(p, printer, u.sider(), u.layout().sidemaal(), foerste, sidste, foerSide)) {
+        // Stopped: nothing of the job may pass as printed, not even part of a file.
+        printer.abort();
+        p.end();
+        if (const QString fil = printer.outputFileName(); !fil.isEmpty()) QFile::remove(fil);
+        return false;
+    }
     if (!p.end()) throw std::runtime_error("udskriften kunne ikke afsluttes");
+    return true;
+}
+
+bool Udskriv(QPrinter& printer, Udskrift& u, int foerste, int sidste) {
+    const std::string dokument = u.dokumentnavn();
+    printer.setDocName(tekst(dokument));
+    // A file has no printer of its own; a printer may tell where it stands.
+    QString navn = printer.printerName();
+    QString port = printer.outputFileName();
+    if (port.isEmpty()) port = QPrinterInfo::printerInfo(navn).location();
+    if (navn.isEmpty()) navn = QStringLiteral("PDF");
+    const int antal = std::min(sidste, u.pageCount()) - std::max(foerste, 1) + 1;
+    Udskriftsforloeb::Job job(u.forloeb(), dokument, navn.toStdString(), port.toStdString(), std::max(0, antal));
+    return UdskrivTil(printer, u, foerste, sidste, [&job](int side) { return job.side(side); });
 }
 
 bool HarPrinter(const QPrinter& printer) {
@@ -220,28 +259,30 @@ QtUdskrift::QtUdskrift(Udskrift& u, QWidget* forelder)
     });
     u_.setVisning(this);
     u_.setTekstmaal(&maal_);
+    forloeb_ = new QtUdskriftsforloeb(u_.forloeb(), forelder);
 }
 
 QtUdskrift::~QtUdskrift() {
     if (u_.visning() == this) u_.setVisning(nullptr);
     u_.setTekstmaal(nullptr);
+    delete forloeb_;
     delete preview_;  // before the printer it paints on
 }
 
 void QtUdskrift::foelg() {
-    foelger_ = true;
+    const MidlertidigVaerdi foelger(foelger_, true);
     if (u_.zoom() > 0) {
         preview_->setZoomMode(QPrintPreviewWidget::CustomZoom);
         preview_->setZoomFactor(u_.zoom() / 100.0);
     }
     preview_->setCurrentPage(u_.previewPage());
-    foelger_ = false;
 }
 
 void QtUdskrift::dokumentSlut() {
-    foelger_ = true;
-    preview_->updatePreview();
-    foelger_ = false;
+    {
+        const MidlertidigVaerdi foelger(foelger_, true);
+        preview_->updatePreview();
+    }
     foelg();
 }
 
@@ -264,7 +305,7 @@ void QtUdskrift::udskrivDokument() {
     int sidste = u_.pageCount();
     // No default printer: the dialog lets the user pick one or print to a PDF file.
     if (!HarPrinter(printer) && !vaelgPrinter(printer, foerste, sidste)) return;
-    UdskrivTil(printer, u_, foerste, sidste);
+    Udskriv(printer, u_, foerste, sidste);
 }
 
 bool QtUdskrift::vaelgPrinter(QPrinter& printer, int& foerste, int& sidste) {
@@ -292,5 +333,5 @@ void QtUdskrift::udskrivSider(bool dialog, int foerste, int sidste) {
     printer.setFromTo(std::max(1, foerste), std::max(1, sidste));
     // Without a printer the dialog is the only way to print, to a PDF file.
     if ((dialog || !HarPrinter(printer)) && !vaelgPrinter(printer, foerste, sidste)) return;
-    UdskrivTil(printer, u_, foerste, sidste);
+    Udskriv(printer, u_, foerste, sidste);
 }

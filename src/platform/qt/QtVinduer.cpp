@@ -6,8 +6,12 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
+
+#include "celler/MidlertidigVaerdi.h"
 
 namespace {
 
@@ -124,6 +128,29 @@ void QtKnap::aendret() {
 
 // ---------------------------------------------------------------- window
 
+void HoldIndenforSkaermen(QWidget& w) {
+    const QScreen* s = w.screen();
+    if (!s || (w.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) return;
+    const QRect omraade = s->availableGeometry();
+    // The frame is known once the window manager has framed the window; before,
+    // room is kept for a title bar and a border.
+    QMargins ramme(w.geometry().left() - w.frameGeometry().left(), w.geometry().top() - w.frameGeometry().top(),
+                   w.frameGeometry().right() - w.geometry().right(),
+                   w.frameGeometry().bottom() - w.geometry().bottom());
+    if (ramme.isNull() && !w.isVisible()) ramme = QMargins(4, 30, 4, 4);
+    const QSize plads = omraade.size().shrunkBy(ramme).expandedTo(w.minimumSizeHint());
+    const QSize stoerrelse = w.size().boundedTo(plads);
+    if (stoerrelse != w.size()) w.resize(stoerrelse);
+    QRect ydre(w.pos(), stoerrelse.grownBy(ramme));
+    // Moved in from the right and the bottom first, so the top left corner with
+    // the title bar wins when the window is larger than the area after all.
+    if (ydre.right() > omraade.right()) ydre.moveRight(omraade.right());
+    if (ydre.bottom() > omraade.bottom()) ydre.moveBottom(omraade.bottom());
+    if (ydre.left() < omraade.left()) ydre.moveLeft(omraade.left());
+    if (ydre.top() < omraade.top()) ydre.moveTop(omraade.top());
+    if (ydre.topLeft() != w.pos()) w.move(ydre.topLeft());
+}
+
 QtVindue::QtVindue(Vindue& vindue, QWidget* parent) : QWidget(parent, Qt::Window), vindue_(vindue) {
     vindue_.setVisning(this);
     aendret();
@@ -167,14 +194,9 @@ void QtVindue::visModalt() {
 void QtVindue::closeEvent(QCloseEvent* event) {
     // Reset also when the logic throws (the guard reports it), or the window could
     // never be hidden again.
-    struct Lukker {
-        bool& f;
-        explicit Lukker(bool& b) : f(b) { f = true; }
-        ~Lukker() { f = false; }
-    };
     bool luk = false;
     {
-        Lukker l(iLuk_);
+        const MidlertidigVaerdi iLuk(iLuk_, true);
         luk = vindue_.userClose();
     }
     if (luk) {
@@ -186,6 +208,13 @@ void QtVindue::closeEvent(QCloseEvent* event) {
         // opens the end window instead of closing).
         if (!vindue_.shown() && !isHidden()) hide();
     }
+}
+
+void QtVindue::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || isMaximized() || isMinimized() || isFullScreen()) return;
+    // After the window manager has applied the normal geometry.
+    QTimer::singleShot(0, this, [this] { HoldIndenforSkaermen(*this); });
 }
 
 bool QtVindue::gridEditorAaben() {

@@ -21,6 +21,12 @@ bool ErEnter(const QKeyEvent* event);
 // buttons that are no QtKnap (the print window's tools).
 void TastaturKnap(QAbstractButton* knap);
 
+// Keeps a top-level window's normal size and place, its frame included, within the
+// available area of its screen: too large, it is made smaller (down to what its
+// layout needs); reaching outside, it is moved in, so its title bar and buttons can
+// always be reached. A maximised or minimised window is left as it is.
+void HoldIndenforSkaermen(QWidget& w);
+
 // Shows the window application-modal in front and runs a local event loop until the
 // Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
 void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
@@ -92,6 +98,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Back from maximised, the window manager gives the normal size and place again:
+    // they are held within the screen then too.
+    void changeEvent(QEvent* event) override;
 
 private:
     Vindue& vindue_;

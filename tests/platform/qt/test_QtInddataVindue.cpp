@@ -1,9 +1,10 @@
 // The work window on Qt, offscreen: its tabs, grids, charts and buttons where they
 // belong; the tab control's program changes and the user's; Enter and the close box;
-// a chart drawn on a hidden tab drawn again when its tab is shown.
+// a chart drawn on a hidden tab drawn again when its tab is shown, and built once.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBarSeries>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
@@ -19,7 +20,9 @@
 #include "platform/InddataKontroller.h"
 #include "platform/qt/QtInddataVindue.h"
 #include "runs/Diagrammer.h"
+#include "support/BeregnetLokalitet.h"
 #include "support/QtTestMiljoe.h"
+#include "windows/Tilstandstabel.h"
 #include "windows/frmInddata.h"
 
 namespace {
@@ -196,6 +199,33 @@ TEST_F(QtInddataVindueTest, AChartDrawnOnAHiddenTabIsDrawnAgainAtItsSizeWhenTheT
     vindue->SSTab1()->tabBar()->setCurrentIndex(6);
     QApplication::processEvents();
     EXPECT_EQ(inddataCharts().MSChart23().seriesCount(), 0);
+}
+
+// The model run draws both charts on hidden tabs; the switch to the charts builds
+// the one it shows once, at its size, and the other one when its tab is chosen.
+TEST_F(QtInddataVindueTest, ASwitchIntoTheChartsOnAComputedSiteBuildsEachChartOnce) {
+    DefinerNavTekster();
+    vis();
+    k().frmInddata.show();  // or the mode switch's caption change hides the window
+    ASSERT_NO_FATAL_FAILURE(BeregnLokalitet());
+    SkiftTilstand("AkvModelling", true);
+    QApplication::processEvents();
+    QtChart* tuc = vindue->chart("MSChart23");
+    QtChart* alk = vindue->chart("MSChart24");
+    ASSERT_EQ(inddataCharts().MSChart23().seriesCount(), 11);
+    EXPECT_EQ(tuc->bygninger() + alk->bygninger(), 0);
+
+    SkiftTilstand("GraficModelling", true);
+    QApplication::processEvents();
+    EXPECT_EQ(tuc->bygninger(), 1);
+    EXPECT_EQ(alk->bygninger(), 0);
+    EXPECT_EQ(tuc->barSeries()->count(), 11);
+    EXPECT_NEAR(inddataCharts().MSChart23().plotRect().maxX, inddataCharts().MSChart23().width() / 20 * 17.5, 1);
+
+    vindue->SSTab1()->tabBar()->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_EQ(tuc->bygninger(), 1);
+    EXPECT_EQ(alk->bygninger(), 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -137,6 +141,36 @@ TEST_F(QtUdskriftTest, UdskriftTilEnFilDerIkkeKanLavesFejler) {
     if (PopplerFindes()) {
         EXPECT_EQ(PdfSider(dir / "side.pdf"), 2);
     }
+}
+
+// A slow print shows the progress window with its texts; its Cancel stops the job
+// before the next page and leaves no file behind.
+TEST_F(QtUdskriftTest, LangsomUdskriftViserForloebetOgAnnullerStopperDen) {
+    bygSider(3);
+    vp.setHeader("\n\nAnalyseoplysninger for Grusgrav");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string sti = dir / "udskrift.pdf";
+    printer.setOutputFileName(QString::fromStdString(sti));
+    long long tid = 0;
+    vp.forloeb().setKlokke([&tid] { return tid += 300; });  // each page as slow as a printer
+    QStringList vist;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        auto* annuller = d->findChild<QPushButton*>();
+        vist << d->windowTitle() << d->findChild<QLabel*>()->text() << annuller->text();
+        annuller->click();
+    });
+    EXPECT_FALSE(Udskriv(printer, vp, 1, 3));
+    vp.forloeb().setKlokke(nullptr);
+    EXPECT_EQ(vist, QStringList({"Printing...",
+                                 "Now printing Page 2 of\nAnalyseoplysninger for Grusgrav\non the PDF on " +
+                                     QString::fromStdString(sti),
+                                 "Cancel"}));
+    EXPECT_EQ(vp.forloeb().sidenummerIJob(), 2);  // page 1 went out, page 2 did not
+    EXPECT_FALSE(std::filesystem::exists(sti));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Where the machine has no printer, printing the whole document offers the print

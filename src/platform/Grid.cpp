@@ -314,8 +314,7 @@ bool Grid::commit() {
         // A refused value is never kept, not even in the editor: the cell shows its
         // old value and stays current, and the user types again in the same grid.
         dropEdit();
-        if (visning_) visning_->fokusOenskes();
-        userFocusIn();
+        fokuser();
         return false;
     }
     const Variant value = edit_->value;
@@ -335,6 +334,10 @@ bool Grid::endEdit() {
 
 void Grid::setFocus() {
     kald("setFocus");
+    fokuser();
+}
+
+void Grid::fokuser() {
     if (visning_) visning_->fokusOenskes();
     userFocusIn();
 }
@@ -367,7 +370,7 @@ bool Grid::userType(const std::string& text) {
 bool Grid::userCommit() { return commit(); }
 
 bool Grid::userEnter() {
-    if (!edit_) return commit();
+    if (!edit_) return true;
     const int row = edit_->row;
     const int col = edit_->col;
     if (!commit()) return false;

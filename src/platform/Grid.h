@@ -281,6 +281,7 @@ private:
     bool beginEdit();
     bool moveTo(int row, int col);
     bool commit();
+    void fokuser();  // the focus to the grid, as the view is asked
     int columnIndexOf(const GridColumn* c) const;
 
     std::string navn_;

@@ -18,6 +18,7 @@ namespace {
 // A caption is shown as written: an ampersand is no mnemonic.
 QString tekst(const std::string& s) { return QString::fromStdString(s).replace('&', QStringLiteral("&&")); }
 
+// Enter on the focused button presses it, as Space does.
 class EnterTrykker : public QObject {
 public:
     using QObject::QObject;
@@ -84,6 +85,7 @@ void QtFaneblade::brugerValgte(int fane) {
 
 QtKnap::QtKnap(Knap& knap, QWidget* parent) : QPushButton(parent), knap_(knap) {
     setAutoDefault(false);
+    installEventFilter(new EnterTrykker(this));
     connect(this, &QPushButton::clicked, this, [this] { knap_.userClick(); });
     knap_.setVisning(this);
     aendret();
@@ -96,15 +98,6 @@ QtKnap::~QtKnap() {
 QSize QtKnap::sizeHint() const {
     const QSize s = QPushButton::sizeHint();
     return {s.width() + 2 * fontMetrics().averageCharWidth(), s.height() + 4};
-}
-
-void QtKnap::keyPressEvent(QKeyEvent* event) {
-    if (ErEnter(event)) {
-        event->accept();
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }
 
 bool QtKnap::focusNextPrevChild(bool next) {

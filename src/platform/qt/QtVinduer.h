@@ -18,7 +18,8 @@ class QKeyEvent;
 // Enter or Return without a modifier but the keypad's.
 bool ErEnter(const QKeyEvent* event);
 // A button the keyboard reaches by Tab and presses by Enter as by Space, for the
-// buttons that are no QtKnap (the print window's tools).
+// buttons that are no QtKnap (the print window's tools); a QtKnap is pressed by
+// Enter the same way.
 void TastaturKnap(QAbstractButton* knap);
 
 // Keeps a top-level window's normal size and place, its frame included, within the
@@ -69,8 +70,6 @@ public:
     void aendret() override;
 
 protected:
-    // Enter on the focused button presses it, as Space does.
-    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -24,13 +24,13 @@ constexpr const char* IngenTitel = "";
 Vindue& frmSlut() { return slutKontroller().frmSlut; }
 
 // A save offered before other data replaces the current; true when the action may go
-// on. A cancelled dialog only skips the save; a failed write stops the action, so
-// the unsaved data is not thrown away.
+// on. A user who answered "Ja" wants the site kept: a cancelled dialog or a failed
+// write stops the action, so the site is never replaced unsaved.
 bool TilbydGem(const std::string& spoergsmaal) {
     if (visBesked(spoergsmaal, BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data") != BeskedSvar::Ja)
         return true;
     const MidlertidigVaerdi indenAfslutning(vinduer().AfslutVedLuk, false, true);
-    return frmSlut_GemAlt_Click() != GemUdfald::Fejlet;
+    return frmSlut_GemAlt_Click() == GemUdfald::Gemt;
 }
 
 // The site as it was before a read: every table, and which budget charts showed a

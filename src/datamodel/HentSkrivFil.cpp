@@ -59,12 +59,13 @@ std::vector<Blok> Blokke() {
         for (int r = 1; r <= 18; ++r) analyse.celler.push_back({r, c, Form::Tal});
     b.push_back(std::move(analyse));
 
-    Blok afstand{&t.AfstandData, 1, true, 6, {}};
+    // Distances and concentrations are numbers as typed: they tell the format too.
+    Blok afstand{&t.AfstandData, 1, true, 6, {}, true};
     afstand.celler.push_back({1, 1, Form::Tekst});
     for (int c = 2; c <= 6; ++c) afstand.celler.push_back({1, c, Form::TalSomTekst});
     b.push_back(std::move(afstand));
 
-    Blok komponent{&t.KomponentData, 5, true, 6, {}};
+    Blok komponent{&t.KomponentData, 5, true, 6, {}, true};
     for (int c : {0, 2, 3, 4, 5, 6})
         for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, c == 0 ? Form::Tekst : Form::TalSomTekst});
     b.push_back(std::move(komponent));

@@ -356,23 +356,27 @@ TEST_F(HentSkrivFil, DanskFilLaestPaaEngelskLaesesMedDecimalkomma) {
     EXPECT_TRUE(b.vist.empty());
 }
 
-enum class Slags { Decimaler, HeleTal, Gruppering };
+enum class Slags { Decimaler, HeleTal, Gruppering, TekstDecimaler };
 
 // A site as typed in the format f, or as a reader makes of it (indlaest): the
 // analyses doubles, the groundwater-type values texts. Decimals everywhere, whole
-// numbers only, or whole numbers and two texts typed with grouping.
+// numbers only, whole numbers and two texts typed with grouping, or decimals only in
+// the distances and concentrations, which the file keeps as text.
 void Lokalitet(Slags slags, const Talformat& f, bool indlaest) {
     constexpr int analyser[18] = {950, 729, 8850, 1230, 2540, 315, 5, 2, 1, 24050, 4520, 5580, 2240, 25, 1, 250, 840, 1};
     auto tal = [slags](int hundrededele) {
         return slags == Slags::Decimaler ? hundrededele / 100.0 : static_cast<double>(hundrededele / 100);
+    };
+    auto tekstTal = [slags, &tal](int hundrededele) {
+        return slags == Slags::TekstDecimaler ? hundrededele / 100.0 : tal(hundrededele);
     };
     auto tastet = [&](double v) { return indlaest ? Variant(v) : Variant(f.formater(v)); };
     Tabeller& t = tabeller();
     t.AfstandData.saet(1, 1, "m");
     for (int b = 1; b <= 5; ++b) {
         for (int r = 1; r <= 18; ++r) t.AnalyseData.saet(r, b + 1, tastet(tal(analyser[r - 1] + 7 * b)));
-        t.AfstandData.saet(1, b + 1, f.formater(tal(12050 * (b - 1))));
-        for (int r = 1; r <= 5; ++r) t.KomponentData.saet(r, b + 1, f.formater(tal(1000 * b + 37 * r)));
+        t.AfstandData.saet(1, b + 1, f.formater(tekstTal(12050 * (b - 1))));
+        for (int r = 1; r <= 5; ++r) t.KomponentData.saet(r, b + 1, f.formater(tekstTal(1000 * b + 37 * r)));
         for (int q = 1; q <= 10; ++q) t.KvalitetskontrolData.saet(q, b + 1, (q % 2 ? -1 : 1) * tal(100 * q + b));
         t.BlandingData.saet(1, b, indlaest ? Variant(11.0 * b) : Variant(std::to_string(11 * b)));
         t.BlandingData.saet(2, b, "Nedstr." + std::to_string(b));
@@ -427,12 +431,13 @@ TEST_P(Udvekslinger, LaesesSomEgenKopi) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Talformater, Udvekslinger,
-                         ::testing::Combine(::testing::Values(Slags::Decimaler, Slags::HeleTal, Slags::Gruppering),
+                         ::testing::Combine(::testing::Values(Slags::Decimaler, Slags::HeleTal, Slags::Gruppering, Slags::TekstDecimaler),
                                             ::testing::Bool(), ::testing::Bool()),
                          [](const auto& info) {
                              const Slags slags = std::get<0>(info.param);
                              return std::string(slags == Slags::Decimaler ? "decimaler"
-                                                : slags == Slags::HeleTal ? "heleTal" : "gruppering") +
+                                                : slags == Slags::HeleTal ? "heleTal"
+                                                : slags == Slags::Gruppering ? "gruppering" : "tekstDecimaler") +
                                     (std::get<1>(info.param) ? "_dansk" : "_engelsk") +
                                     (std::get<2>(info.param) ? "_tilDansk" : "_tilEngelsk");
                          });

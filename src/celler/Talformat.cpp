@@ -149,6 +149,22 @@ std::string Talformat::formater(double v) const {
 std::optional<double> Talformat::fortolk(std::string_view s) const { return fortolk(s, true); }
 std::optional<double> Talformat::fortolkLempeligt(std::string_view s) const { return fortolk(s, false); }
 
+std::optional<std::string> Talformat::omskriv(std::string_view s, const Talformat& til) const {
+    const std::optional<double> x = fortolk(s);
+    if (!x) return std::nullopt;
+    std::string ud(s);
+    // Only the number itself: the blanks around it may be some format's grouping sign.
+    const std::size_t start = ud.find_first_not_of(" \t");
+    const std::size_t slut = ud.find_last_not_of(" \t");
+    for (std::size_t i = start; i <= slut; ++i) {
+        if (ud[i] == decimal_) ud[i] = til.decimal_;
+        else if (ud[i] == tusind_) ud[i] = til.tusind_;
+    }
+    const std::optional<double> igen = til.fortolk(ud);
+    if (!igen || *igen != *x) return std::nullopt;
+    return ud;
+}
+
 std::optional<double> Talformat::fortolk(std::string_view s, bool strengGruppering) const {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);

@@ -40,6 +40,17 @@ public:
     // part ("1.2.3" is 123): how the data file has always been read.
     std::optional<double> fortolkLempeligt(std::string_view s) const;
 
+    // The format of those who write the other decimal sign, as a colleague's file
+    // may: Danish for a user with a decimal point, English for one with a comma.
+    Talformat modsat() const { return decimal_ == ',' ? engelsk() : dansk(); }
+
+    // A text that reads as a number here (fortolk), with this format's decimal and
+    // grouping signs changed into til's. The digits stay as they are, so the text
+    // reads in til as the very same double, where a text written again from the
+    // double would have at most fifteen of them. nullopt when it is no number here,
+    // or would not read in til as the same number.
+    std::optional<std::string> omskriv(std::string_view s, const Talformat& til) const;
+
 private:
     std::optional<double> fortolk(std::string_view s, bool strengGruppering) const;
 

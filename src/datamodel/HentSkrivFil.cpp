@@ -16,8 +16,11 @@ constexpr std::string_view Erstatning = "\xC3\xB0";
 // How a field is written and read back.
 enum class Form {
     Kodet,          // free text of blocks 1 and 2: escaped, blanks trimmed
-    Tal,            // analyses: a number in the user's locale, or nothing
-    Tekst,          // as read
+    Tal,            // analyses: a number in the file's format, or nothing
+    Tekst,          // as read: names, units, characterisations
+    TalSomTekst,    // distances, concentrations, groundwater-type values: as read,
+                    // except that a number in another format than the user's is
+                    // rewritten in the user's
     TalEllerTekst,  // results: a number where it reads as one, else the text; an
                     // empty field empties the cell, so an earlier line's result goes
 };
@@ -35,6 +38,7 @@ struct Blok {
     bool medSoejler;  // also set the columns 0..sidsteSoejle
     int sidsteSoejle;
     std::vector<Celle> celler;
+    bool viserFormat = false;  // its number fields tell the format the file was written in
 };
 
 std::vector<Blok> Blokke() {
@@ -50,26 +54,28 @@ std::vector<Blok> Blokke() {
         for (int r = 1; r <= 3; ++r) boring.celler.push_back({r, c, Form::Kodet});
     b.push_back(std::move(boring));
 
-    Blok analyse{&t.AnalyseData, 18, true, 6, {}};
+    Blok analyse{&t.AnalyseData, 18, true, 6, {}, true};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 18; ++r) analyse.celler.push_back({r, c, Form::Tal});
     b.push_back(std::move(analyse));
 
-    Blok afstand{&t.AfstandData, 1, true, 6, {}};
-    for (int c = 1; c <= 6; ++c) afstand.celler.push_back({1, c, Form::Tekst});
+    // Distances and concentrations are numbers as typed: they tell the format too.
+    Blok afstand{&t.AfstandData, 1, true, 6, {}, true};
+    afstand.celler.push_back({1, 1, Form::Tekst});
+    for (int c = 2; c <= 6; ++c) afstand.celler.push_back({1, c, Form::TalSomTekst});
     b.push_back(std::move(afstand));
 
-    Blok komponent{&t.KomponentData, 5, true, 6, {}};
+    Blok komponent{&t.KomponentData, 5, true, 6, {}, true};
     for (int c : {0, 2, 3, 4, 5, 6})
-        for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, Form::Tekst});
+        for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, c == 0 ? Form::Tekst : Form::TalSomTekst});
     b.push_back(std::move(komponent));
 
-    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}};
+    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}, true};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 10; ++r) kvalitet.celler.push_back({r, c, Form::TalEllerTekst});
     b.push_back(std::move(kvalitet));
 
-    Blok blanding{&t.BlandingData, 2, true, 6, {}};
+    Blok blanding{&t.BlandingData, 2, true, 6, {}, true};
     for (int c = 1; c <= 5; ++c) {
         blanding.celler.push_back({1, c, Form::TalEllerTekst});
         blanding.celler.push_back({2, c, Form::Tekst});
@@ -77,9 +83,11 @@ std::vector<Blok> Blokke() {
     b.push_back(std::move(blanding));
 
     for (auto& g : t.GrundvandstypeData) {
-        Blok type{&g, 5, true, 5, {}};
+        // The criteria texts (">  1,0") are no numbers in any format; the values
+        // of the positions are numbers or copies of the analyses as typed.
+        Blok type{&g, 5, true, 5, {}, true};
         for (int r = 1; r <= 5; ++r)
-            for (int z = 1; z <= 4; ++z) type.celler.push_back({r, z, Form::Tekst});
+            for (int z = 1; z <= 4; ++z) type.celler.push_back({r, z, Form::TalSomTekst});
         b.push_back(std::move(type));
     }
     return b;
@@ -134,14 +142,41 @@ std::array<Variant, 1001>& felter() {
     return f;
 }
 
+// The number format the line in FeltTabel was written in: the user's, or the other
+// decimal sign's when a colleague saved it. Numbers the program writes hold no
+// grouping, and a typed number was accepted in its writer's format, so a number
+// field that reads (as typing reads) in one of the two and not in the other tells
+// which. Where nothing tells, or the fields disagree, the user's format stands,
+// and the line is read as it always was.
+Talformat LinjensFormat(const std::vector<Blok>& blokke, const Talformat& bruger) {
+    const Talformat andet = bruger.modsat();
+    const auto& felt = felter();
+    bool brugerens = false, andets = false;
+    std::size_t i = 0;
+    for (const Blok& b : blokke)
+        for (const Celle& c : b.celler) {
+            const std::string tekst = TekstForm(felt[i++]);
+            if (!b.viserFormat || c.form == Form::Tekst || tekst.empty()) continue;
+            const bool iBrugerens = bruger.fortolk(tekst).has_value();
+            const bool iAndets = andet.fortolk(tekst).has_value();
+            brugerens = brugerens || (iBrugerens && !iAndets);
+            andets = andets || (iAndets && !iBrugerens);
+        }
+    return andets && !brugerens ? andet : bruger;
+}
+
 // Takes the fields of FeltTabel into the blocks; stops at the first field that
 // cannot be taken, the cells before it set.
 bool FyldBlokke(RunError& fejl) {
     const auto& felt = felter();
-    // Numbers of a file are read as files always were read, grouping signs ignored.
-    const Talformat& format = Talformat::aktuel();
+    const std::vector<Blok> blokke = Blokke();
+    const Talformat& bruger = Talformat::aktuel();
+    // Numbers are read in the line's format as files always were read, grouping
+    // signs ignored.
+    const Talformat format = LinjensFormat(blokke, bruger);
+    const bool omskriv = format.decimaltegn() != bruger.decimaltegn();
     std::size_t i = 0;
-    for (Blok& b : Blokke()) {
+    for (const Blok& b : blokke) {
         GridTabel& tabel = *b.tabel;
         tabel.redimensioner(1, b.sidsteRaekke, b.medSoejler ? 0 : tabel.foersteSoejle(),
                             b.medSoejler ? b.sidsteSoejle : tabel.sidsteSoejle());
@@ -165,6 +200,18 @@ bool FyldBlokke(RunError& fejl) {
                 break;
             case Form::Tekst:
                 tabel.saet(c.raekke, c.soejle, f.isText() ? Variant(Afkod(f.text())) : f);
+                break;
+            case Form::TalSomTekst:
+                if (!f.isText()) {
+                    tabel.saet(c.raekke, c.soejle, f);
+                } else {
+                    // Rewritten sign for sign, not through the double, so the text
+                    // keeps its digits and every run reads the number that was saved.
+                    std::string t = Afkod(f.text());
+                    if (omskriv)
+                        if (std::optional<std::string> o = format.omskriv(t, bruger)) t = std::move(*o);
+                    tabel.saet(c.raekke, c.soejle, std::move(t));
+                }
                 break;
             case Form::TalEllerTekst:
                 if (tekst.empty())

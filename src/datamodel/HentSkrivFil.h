@@ -2,7 +2,8 @@
 // The data file "*.akv": one line of 326 fields, each followed by ";", then CR LF,
 // in a fixed order of eight blocks (site, boreholes, analyses, distances,
 // components, quality-control results, mixing ratios and characterisations,
-// groundwater types). Windows-1252 characters, numbers in the user's locale.
+// groundwater types). Windows-1252 characters, numbers in the number format of
+// whoever saved it.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,7 +18,9 @@ inline constexpr int AntalFelter = 326;
 // result is false.
 bool SkrivFil(const std::string& sti);
 
-// Clears all data, then reads the file into the tables. On a failure it shows the
+// Clears all data, then reads the file into the tables. A file saved under the
+// other decimal sign, where its numbers show it, is read in that format, and its
+// numbers kept as text are rewritten in the user's. On a failure it shows the
 // error's description and "Filen kunne ikke læses, ..." and returns false; the
 // tables keep what was read up to the failure.
 bool HentFil(const std::string& sti);

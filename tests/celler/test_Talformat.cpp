@@ -8,6 +8,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "celler/Talformat.h"
 
@@ -98,6 +99,21 @@ INSTANTIATE_TEST_SUITE_P(
         Laesning{"1E", ingen, ingen}, Laesning{"1E+", ingen, ingen}, Laesning{"E5", ingen, ingen},
         Laesning{"1E5x", ingen, ingen}, Laesning{"inf", ingen, ingen}, Laesning{"nan", ingen, ingen},
         Laesning{"0x10", ingen, ingen}, Laesning{"1e400", ingen, ingen}));
+
+// A number's text in another format keeps its digits, so it reads as the very same
+// double; a text that is no number in its own format is left alone.
+TEST(Talformat, OmskrivTilAndetFormat) {
+    const Talformat dk = Talformat::dansk(), en = Talformat::engelsk(), sv(',', ' ');
+    const std::tuple<Talformat, const char*, Talformat, std::optional<std::string>> tilfaelde[] = {
+        {en, "120.5", dk, "120,5"},       {dk, "1.234,5", en, "1,234.5"},   {en, " 1,234.5 ", sv, " 1 234,5 "},
+        {en, "-2.5E-03", dk, "-2,5E-03"}, {en, "7", dk, "7"},               {dk, "2.5", en, std::nullopt},
+        {en, "N/A", dk, std::nullopt},    {en, "0.12345678901234567", dk, "0,12345678901234567"},
+    };
+    for (const auto& [fra, tekst, til, ud] : tilfaelde) EXPECT_EQ(fra.omskriv(tekst, til), ud) << tekst;
+    EXPECT_EQ(dk.modsat().decimaltegn(), '.');
+    EXPECT_EQ(sv.modsat().decimaltegn(), '.');
+    EXPECT_EQ(en.modsat().tusindtegn(), '.');
+}
 
 // Writing a number and reading it back gives a double within the fifteenth digit,
 // which is written as the very same text again: a saved file saves to the same bytes.

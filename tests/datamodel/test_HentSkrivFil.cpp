@@ -12,9 +12,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
 #include "celler/Talformat.h"
 #include "support/RecordingBeskeder.h"
@@ -339,7 +341,7 @@ TEST_F(HentSkrivFil, TegnSomTegnsaettetIkkeHarOgLinjeskift) {
     EXPECT_EQ(t.BlandingData.hent(2, 3), Variant("? "));
 }
 
-TEST_F(HentSkrivFil, DanskFilLaestPaaEngelskLaeserKommaSomGruppering) {
+TEST_F(HentSkrivFil, DanskFilLaestPaaEngelskLaesesMedDecimalkomma) {
     {
         TalformatScope dansk(Talformat::dansk());
         tabeller().AnalyseData.saet(2, 2, 7.5);
@@ -349,9 +351,112 @@ TEST_F(HentSkrivFil, DanskFilLaestPaaEngelskLaeserKommaSomGruppering) {
     TalformatScope engelsk(Talformat::engelsk());
     RecordingBeskeder b;
     ASSERT_TRUE(HentFil(dir / "f.akv"));
-    EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(75.0));
-    EXPECT_EQ(tabeller().KvalitetskontrolData.hent(5, 2), Variant(725.0));
+    EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(7.5));
+    EXPECT_EQ(tabeller().KvalitetskontrolData.hent(5, 2), Variant(7.25));
     EXPECT_TRUE(b.vist.empty());
+}
+
+enum class Slags { Decimaler, HeleTal, Gruppering, TekstDecimaler };
+
+// A site as typed in the format f, or as a reader makes of it (indlaest): the
+// analyses doubles, the groundwater-type values texts. Decimals everywhere, whole
+// numbers only, whole numbers and two texts typed with grouping, or decimals only in
+// the distances and concentrations, which the file keeps as text.
+void Lokalitet(Slags slags, const Talformat& f, bool indlaest) {
+    constexpr int analyser[18] = {950, 729, 8850, 1230, 2540, 315, 5, 2, 1, 24050, 4520, 5580, 2240, 25, 1, 250, 840, 1};
+    auto tal = [slags](int hundrededele) {
+        return slags == Slags::Decimaler ? hundrededele / 100.0 : static_cast<double>(hundrededele / 100);
+    };
+    auto tekstTal = [slags, &tal](int hundrededele) {
+        return slags == Slags::TekstDecimaler ? hundrededele / 100.0 : tal(hundrededele);
+    };
+    auto tastet = [&](double v) { return indlaest ? Variant(v) : Variant(f.formater(v)); };
+    Tabeller& t = tabeller();
+    t.AfstandData.saet(1, 1, "m");
+    for (int b = 1; b <= 5; ++b) {
+        for (int r = 1; r <= 18; ++r) t.AnalyseData.saet(r, b + 1, tastet(tal(analyser[r - 1] + 7 * b)));
+        t.AfstandData.saet(1, b + 1, f.formater(tekstTal(12050 * (b - 1))));
+        for (int r = 1; r <= 5; ++r) t.KomponentData.saet(r, b + 1, f.formater(tekstTal(1000 * b + 37 * r)));
+        for (int q = 1; q <= 10; ++q) t.KvalitetskontrolData.saet(q, b + 1, (q % 2 ? -1 : 1) * tal(100 * q + b));
+        t.BlandingData.saet(1, b, indlaest ? Variant(11.0 * b) : Variant(std::to_string(11 * b)));
+        t.BlandingData.saet(2, b, "Nedstr." + std::to_string(b));
+        for (int r = 1; r <= 5; ++r) {  // as the run computed it, and copied from the analyses as typed
+            const double v = tal(100 * b + r);
+            t.GrundvandstypeData[static_cast<std::size_t>(b)].saet(r, 1, indlaest ? Variant(f.formater(v)) : Variant(v));
+            t.GrundvandstypeData[static_cast<std::size_t>(b)].saet(r, 3, f.formater(tal(10 * b + r)));
+        }
+    }
+    t.KvalitetskontrolData.saet(10, 3, "N/A");
+    t.GrundvandstypeData[0].saet(1, 1, ">  1,0");
+    if (slags != Slags::Gruppering) return;
+    const std::string g(1, f.tusindtegn()), d(1, f.decimaltegn());
+    t.AnalyseData.saet(11, 2, indlaest ? Variant(1234.5) : Variant("1" + g + "234" + d + "5"));
+    t.AfstandData.saet(1, 3, "2" + g + "345" + d + "5");
+}
+
+std::vector<Variant> LagredeVaerdier() {
+    std::vector<Variant> v;
+    for (const auto& c : LagredeCeller()) v.push_back(c.tabel->hent(c.raekke, c.soejle));
+    return v;
+}
+
+class Udvekslinger : public HentSkrivFil, public ::testing::WithParamInterface<std::tuple<Slags, bool, bool>> {};
+
+// A colleague's file reads as the reader's own copy of the site: every value as
+// saved, the numbers kept as text in the reader's format, and the check passes.
+TEST_P(Udvekslinger, LaesesSomEgenKopi) {
+    const auto [slags, skrevetDansk, laestDansk] = GetParam();
+    auto format = [](bool dansk) { return dansk ? Talformat::dansk() : Talformat::engelsk(); };
+    {
+        TalformatScope s(format(skrevetDansk));
+        Lokalitet(slags, format(skrevetDansk), false);
+        ASSERT_TRUE(SkrivFil(dir / "kollega.akv"));
+    }
+    TalformatScope s(format(laestDansk));
+    NulstilAlleData();
+    UdfyldStandardtekster();
+    Lokalitet(slags, format(laestDansk), true);
+    const std::vector<Variant> gemt = LagredeVaerdier();
+    RecordingBeskeder b;
+    ASSERT_TRUE(SkrivFil(dir / "egen.akv") && HentFil(dir / "egen.akv"));
+    const std::vector<Variant> egen = LagredeVaerdier();
+    ASSERT_TRUE(HentFil(dir / "kollega.akv"));
+    EXPECT_TRUE(KontrolAfInputfil(dir / "kollega.akv"));
+    EXPECT_TRUE(b.vist.empty());
+    const std::vector<Variant> kollegas = LagredeVaerdier();
+    for (std::size_t i = 0; i < gemt.size(); ++i) {
+        if (ErUdfyldt(gemt[i])) { EXPECT_EQ(egen[i], gemt[i]) << "field " << LagredeCeller()[i].felt; }
+        EXPECT_EQ(kollegas[i], egen[i]) << "field " << LagredeCeller()[i].felt;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Talformater, Udvekslinger,
+                         ::testing::Combine(::testing::Values(Slags::Decimaler, Slags::HeleTal, Slags::Gruppering, Slags::TekstDecimaler),
+                                            ::testing::Bool(), ::testing::Bool()),
+                         [](const auto& info) {
+                             const Slags slags = std::get<0>(info.param);
+                             return std::string(slags == Slags::Decimaler ? "decimaler"
+                                                : slags == Slags::HeleTal ? "heleTal"
+                                                : slags == Slags::Gruppering ? "gruppering" : "tekstDecimaler") +
+                                    (std::get<1>(info.param) ? "_dansk" : "_engelsk") +
+                                    (std::get<2>(info.param) ? "_tilDansk" : "_tilEngelsk");
+                         });
+
+// Fields that tell both formats: the file is read and checked as it always was.
+TEST_F(HentSkrivFil, ModstridendeFelterLaesesOgKontrolleresSomFoer) {
+    for (const bool dansk : {true, false}) {
+        tabeller().AnalyseData.saet(2, 2, "9.5");
+        tabeller().AnalyseData.saet(8, 2, "0,05");
+        tabeller().AfstandData.saet(1, 2, "2.5");
+        TalformatScope s(dansk ? Talformat::dansk() : Talformat::engelsk());
+        RecordingBeskeder b;
+        ASSERT_TRUE(SkrivFil(dir / "f.akv") && HentFil(dir / "f.akv"));
+        EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(dansk ? 95.0 : 9.5));
+        EXPECT_EQ(tabeller().AnalyseData.hent(8, 2), Variant(dansk ? 0.05 : 5.0));
+        EXPECT_EQ(tabeller().AfstandData.hent(1, 2), Variant("2.5"));
+        EXPECT_EQ(KontrolAfInputfil("f.akv"), !dansk);
+        EXPECT_EQ(b.vist.size(), dansk ? 1u : 0u);
+    }
 }
 
 TEST_F(HentSkrivFil, LangTekstKanGemmesIgen) {

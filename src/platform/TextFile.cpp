@@ -6,9 +6,11 @@
 #include <climits>  // PATH_MAX
 #include <cstdint>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <set>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -106,19 +108,63 @@ int openTargetFolder(std::string path, std::string& name) {
     }
 }
 
-// One temporary name per target, so a save cut short leaves at most one file
-// behind, which the next save of the target removes. A name too long to take
-// "." and ".tmp" is cut, and a hash of the whole name keeps apart two names that
-// begin alike.
-std::string tempName(const std::string& name) {
-    if (name.size() <= 250) return "." + name + ".tmp";
+// A name kept within max bytes: a longer one is cut, and a hash of the whole name
+// keeps apart two names that begin alike.
+std::string shortName(const std::string& name, std::size_t max) {
+    if (name.size() <= max) return name;
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a: the same in every process
     for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    std::size_t keep = 255 - 1 - 1 - 16 - 4;
+    std::size_t keep = max - 1 - 16;
     while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // whole characters
-    return "." + name.substr(0, keep) + "~" + hex + ".tmp";
+    return name.substr(0, keep) + "~" + hex;
+}
+
+// One temporary name per target, so a save cut short leaves at most one file
+// behind, which the next save of the target removes.
+std::string tempName(const std::string& name) { return "." + shortName(name, 255 - 5) + ".tmp"; }
+
+// A save's own temporary name where there is no lock: the process and a random
+// part, so no other save, here or on another machine, makes the same name. It
+// ends in ".part", which no name of tempName() does.
+constexpr std::size_t ownStemMax = 255 - 26;  // "." "~" pid (10) "-" random (8) ".part"
+
+std::string ownTempName(const std::string& name) {
+    unsigned random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random)
+        random = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    char tail[32];
+    std::snprintf(tail, sizeof tail, "~%ld-%08x.part", static_cast<long>(::getpid()), random);
+    return "." + shortName(name, ownStemMax) + tail;
+}
+
+bool isOwnTempOf(std::string_view entry, const std::string& name) {
+    const std::string start = "." + shortName(name, ownStemMax) + "~";
+    const std::string_view end = ".part";
+    if (entry.size() <= start.size() + end.size() || !entry.starts_with(start) || !entry.ends_with(end)) return false;
+    const std::string_view tail = entry.substr(start.size(), entry.size() - start.size() - end.size());
+    const auto dash = tail.find('-');
+    const auto all = [](std::string_view t, const char* of) {
+        return t.find_first_not_of(of) == std::string_view::npos;
+    };
+    return dash != std::string_view::npos && dash > 0 && tail.size() - dash - 1 == 8 &&
+           all(tail.substr(0, dash), "0123456789") && all(tail.substr(dash + 1), "0123456789abcdef");
+}
+
+int (*lockCall)(int, int) = ::flock;
+std::chrono::milliseconds lockWait = std::chrono::seconds(10);
+
+enum class Lock { Taken, Busy, Refused };
+
+// Never blocks: a lock held elsewhere is waited for by the caller, within its limit.
+// Any other failure means the file system keeps no locks for us (ENOLCK, ENOSYS,
+// EOPNOTSUPP, EINVAL on some shared folders, EBADF for a file only read on NFS).
+Lock tryLock(int fd) {
+    for (;;) {
+        if (lockCall(fd, LOCK_EX | LOCK_NB) == 0) return Lock::Taken;
+        if (errno != EINTR) return errno == EWOULDBLOCK ? Lock::Busy : Lock::Refused;
+    }
 }
 
 // The temporary files this process holds locked: it cannot wait for itself.
@@ -284,18 +330,26 @@ bool TextFileOut::open(const std::string& path) {
     return claimTemp();
 }
 
+void TextFileOut::setLockCall(int (*call)(int, int)) { lockCall = call ? call : ::flock; }
+void TextFileOut::setLockWait(std::chrono::milliseconds wait) { lockWait = wait; }
+
 // The temporary file is locked from its creation to its rename, and only the
 // holder of its lock may rename or remove it: so a save never renames a file
 // that another save is still writing, nor removes one that a save will rename.
+// Where the file system refuses the lock, the save takes a file of its own.
 bool TextFileOut::claimTemp() {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto giveUp = std::chrono::steady_clock::now() + lockWait;
     auto pause = std::chrono::microseconds(100);
+    // Another save is done in a moment, or killed and its lock gone; false once
+    // the time is up.
+    const auto waitABit = [&] {
+        if (std::chrono::steady_clock::now() > giveUp) return false;
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        return true;
+    };
     for (;;) {
-        // Another save is done in a moment, or killed and its lock gone.
-        if (std::chrono::steady_clock::now() > giveUp) {
-            temp_.clear();
-            return fail(RunError::PathFileAccess);
-        }
+        if (std::chrono::steady_clock::now() > giveUp) break;
         // A link planted at the name is never followed, and O_EXCL refuses
         // anything found there. Others may read it as they may read the file, so
         // they can lock it.
@@ -305,19 +359,26 @@ bool TextFileOut::claimTemp() {
                           static_cast<mode_t>((mode_ & 0444) | 0600));
         } while (fd < 0 && errno == EINTR);
         if (fd >= 0) {
-            // Between the creation and the lock another save may have taken the
-            // file for a left-over one and removed it: then try again. A file
-            // system without locks leaves the save as safe as it can be without.
-            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+            Lock got;
+            while ((got = tryLock(fd)) == Lock::Busy && waitABit()) {
             }
-            if (nameLeadsTo(fd)) {
+            // Between the creation and the lock another save may have taken the
+            // file for a left-over one and removed it: then try again.
+            if (got == Lock::Taken && nameLeadsTo(fd)) {
                 fd_ = fd;
                 struct stat st {};
                 ::fstat(fd, &st);
                 lockedHere().insert({st.st_dev, st.st_ino});
                 return true;
             }
-            ::close(fd);
+            if (got == Lock::Refused) {
+                // Unlocked, the one name is no one's to rename: a file of our own.
+                if (nameLeadsTo(fd)) ::unlinkat(dir_, temp_.c_str(), 0);
+                ::close(fd);
+                return claimOwnTemp();
+            }
+            ::close(fd);  // and, when held elsewhere, left to its holder
+            if (got == Lock::Busy) break;
             continue;
         }
         if (errno != EEXIST) {
@@ -330,11 +391,61 @@ bool TextFileOut::claimTemp() {
             temp_.clear();
             return false;
         }
-        if (found == Leftover::Busy) {
-            std::this_thread::sleep_for(pause);
-            pause = std::min(pause * 2, std::chrono::microseconds(20000));
+        if (found == Leftover::Unlockable) return claimOwnTemp();
+        if (found == Leftover::Busy && !waitABit()) break;
+    }
+    temp_.clear();
+    return fail(RunError::PathFileAccess);
+}
+
+// Without a lock nothing tells a live save's file from a left-over one, so each
+// save writes a file no other save touches, and renames only that. Leftovers are
+// removed once they are older than any save lasts.
+bool TextFileOut::claimOwnTemp() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp_ = ownTempName(name_);
+        int fd;
+        do {
+            fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          static_cast<mode_t>((mode_ & 0444) | 0600));
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0) {
+            fd_ = fd;
+            removeStaleOwnTemps();
+            return true;
+        }
+        if (errno != EEXIST) {
+            const int err = errno;
+            temp_.clear();
+            return fail(openError(err == ENOENT ? ENOTDIR : err, true));
         }
     }
+    temp_.clear();
+    return fail(RunError::PathFileAccess);
+}
+
+// The age is measured against the new file's own time, so a file server whose
+// clock differs from this machine's removes nothing young. Only names a save of
+// this very target makes are looked at.
+void TextFileOut::removeStaleOwnTemps() const {
+    struct stat own {};
+    const int list = ::fstat(fd_, &own) == 0 ? ::openat(dir_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    DIR* entries = list >= 0 ? ::fdopendir(list) : nullptr;
+    if (entries == nullptr) {  // a folder that may not be read keeps its leftovers
+        if (list >= 0) ::close(list);
+        return;
+    }
+    const std::string shared = tempName(name_);
+    const auto staleSeconds = std::chrono::seconds(staleAfter).count();
+    while (const dirent* e = ::readdir(entries)) {
+        const std::string_view entry = e->d_name;
+        if (entry == temp_ || (entry != shared && !isOwnTempOf(entry, name_))) continue;
+        struct stat st {};
+        if (::fstatat(dir_, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode) &&
+            own.st_mtime - st.st_mtime > staleSeconds)
+            ::unlinkat(dir_, e->d_name, 0);
+    }
+    ::closedir(entries);
 }
 
 TextFileOut::Leftover TextFileOut::removeLeftover() {
@@ -367,8 +478,10 @@ TextFileOut::Leftover TextFileOut::removeLeftover() {
         // A save of this process has it: waiting for it would wait for ever.
         found = Leftover::Failed;
         fail(RunError::PathFileAccess);
-    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-        found = Leftover::Busy;
+    } else if (const Lock got = tryLock(fd); got != Lock::Taken) {
+        // Without a lock a live save's file looks just like a left-over one, so
+        // it is left alone.
+        found = got == Lock::Busy ? Leftover::Busy : Leftover::Unlockable;
     } else if (nameLeadsTo(fd) && ::unlinkat(dir_, temp_.c_str(), 0) != 0 && errno != ENOENT) {
         // Unlocked, so left by a save cut short; unless that save renamed it just
         // now and the name leads elsewhere.
@@ -416,8 +529,9 @@ bool TextFileOut::close() {
     bool ok = true;
     if (::fchmod(fd_, static_cast<mode_t>(mode_)) != 0) ok = fail(RunError::PermissionDenied);
     if (ok && ::fsync(fd_) != 0) ok = fail(writeError(errno));
-    // The lock keeps other saves off the name; this catches one that does not
-    // lock (a user removing the file, an older program) as far as it can.
+    // The lock, or a name of its own, keeps other saves off the file; this catches
+    // anyone else (a user removing it, an older program, a save removing it as
+    // stale) as far as it can.
     if (ok && !nameLeadsTo(fd_)) {
         ok = fail(RunError::PathFileAccess);
         temp_.clear();  // and not ours to remove

@@ -2,6 +2,7 @@
 // Sequential text files, one line at a time. The bytes are passed through as they
 // stand; the data file's code page is the caller's business. A failure is kept as
 // a run-time error whose description the program shows to the user.
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -61,14 +62,23 @@ private:
 // Writes a file line by line, safely: the lines go to a temporary file beside the
 // target, and only close() puts it in the target's place (flushed to disk, then
 // renamed over it). Until then, and whenever anything fails, the old file stays as
-// it was and the temporary file is removed. The temporary file has one hidden name
+// it was and the temporary file is removed. A target that is a link is followed,
+// so the file it points to is replaced and the link kept.
+//
+// Where the file system takes a lock, the temporary file has one hidden name
 // derived from the target's (".name.tmp"; for a long name its start and a hash of
-// the whole name), so a save cut short by a crash leaves one such file, which the
-// next save of the target replaces. It is locked from its creation to its rename:
-// a second save of the same file, from another program, waits for the first to
-// finish, and the last to finish wins; within one program the second fails at
-// once. A target that is a link is followed, so the file it points to is replaced
-// and the link kept.
+// the whole name), locked from its creation to its rename: a second save of the
+// same file, from another program, waits for the first to finish, and the last to
+// finish wins; within one program the second fails at once. A save cut short by a
+// crash leaves that one file, which the next save of the target replaces.
+//
+// Where the file system refuses the lock, each save writes a temporary file of its
+// own (".name~pid-random.part", created exclusively) and renames only that one:
+// saves at once both succeed and the last to rename wins. A save cut short leaves
+// its file until a later save of the target finds it older than staleAfter.
+//
+// Either way the target holds the old file or one whole save, never one that
+// failed, and no wait for a lock lasts beyond 10 s.
 class TextFileOut {
 public:
     TextFileOut() = default;
@@ -88,11 +98,21 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     RunError error() const { return error_; }
 
+    // How old a temporary file left by a save without a lock must be before a
+    // later save of the target removes it: no save lasts that long.
+    static constexpr std::chrono::minutes staleAfter{5};
+    // For tests: the call that locks a temporary file (flock's contract; nullptr
+    // gives flock back), and the longest wait for another save's lock.
+    static void setLockCall(int (*call)(int fd, int operation));
+    static void setLockWait(std::chrono::milliseconds wait);
+
 private:
-    enum class Leftover { Removed, Busy, Failed };
+    enum class Leftover { Removed, Busy, Failed, Unlockable };
     bool fail(RunError e);
     bool claimTemp();
+    bool claimOwnTemp();
     Leftover removeLeftover();
+    void removeStaleOwnTemps() const;
     bool nameLeadsTo(int fd) const;  // the temporary name still leads to this file
 
     int fd_ = -1;

@@ -11,6 +11,8 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -35,6 +37,21 @@ std::vector<std::string> readAll(const std::string& path) {
     EXPECT_FALSE(f.readLine(line));
     EXPECT_EQ(f.error(), RunError::None);
     return lines;
+}
+
+// The file system refuses every lock, as a shared folder without a lock service does.
+struct LocksRefused {
+    explicit LocksRefused(bool on = true) {
+        TextFileOut::setLockCall(on ? +[](int, int) { return errno = ENOLCK, -1; } : nullptr);
+    }
+    ~LocksRefused() { TextFileOut::setLockCall(nullptr); }
+};
+
+// Made (when missing) and last written that long ago.
+void age(const std::string& path, std::chrono::minutes by) {
+    if (!fs::exists(path)) SkrivBytes(path, "left");
+    const timespec then{::time(nullptr) - by.count() * 60, 0}, times[2] = {then, then};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
 }  // namespace
@@ -249,7 +266,8 @@ TEST(TextFileOut, LongestFileNameCanBeSaved) {
     // The temporary file beside the target must not need a longer name than the
     // target itself, or a name the folder allows could never be saved.
     TempDir dir;
-    for (std::size_t length : {247u, 248u, 255u}) {
+    for (std::size_t length : {228u, 229u, 230u, 247u, 248u, 255u}) {
+        LocksRefused refused(length < 240);  // a save's own name runs out of room earlier
         const std::string name = std::string(length - 4, 'x') + ".akv";
         SkrivBytes(dir / name, "old");
         TextFileOut f;
@@ -327,19 +345,62 @@ TEST(TextFileOut, SecondSaveOfOneFileInOneProgramFailsAtOnce) {
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
 }
 
+TEST(TextFileOut, WithoutLocksASaveRemovesOnlyStaleTemporaryFilesOfItsTarget) {
+    const LocksRefused refused;
+    TempDir dir;
+    // Two saves killed, one maybe still saving, and names no save of f.akv makes.
+    const std::pair<const char*, int> left[] = {{".f.akv~7-0badf00d.part", 6}, {".f.akv.tmp", 6},
+        {".f.akv~8-0badf00d.part", 4}, {".g.akv~7-0badf00d.part", 60}, {".f.akv~7-0BADF00D.part", 60}};
+    for (const auto& [name, minutes] : left) age(dir / name, std::chrono::minutes(minutes));
+    TextFileOut f;
+    EXPECT_TRUE(f.open(dir / "f.akv") && f.writeLine("new") && f.close());
+    auto entries = dir.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{".f.akv~7-0BADF00D.part", ".f.akv~8-0badf00d.part",
+                                                 ".g.akv~7-0badf00d.part", "f.akv"}));
+}
+
+// Another program's lock on the file a save has just made delays the save by the
+// limit at most; then it fails, the old file stays, and the next save goes on.
+TEST(TextFileOut, WaitForAnotherSavesLockIsBounded) {
+    static int other = -1;  // a file opened anew locks as another program's does
+    TextFileOut::setLockCall([](int fd, int operation) {
+        if (other < 0) ::flock(other = ::open(("/proc/self/fd/" + std::to_string(fd)).c_str(), O_RDONLY), LOCK_EX);
+        return ::flock(fd, operation);
+    });
+    TextFileOut::setLockWait(std::chrono::milliseconds(300));
+    TempDir dir;
+    SkrivBytes(dir / "f.akv", "old");
+    ::alarm(5);  // a wait without end fails instead of holding the tests
+    const auto start = std::chrono::steady_clock::now();
+    TextFileOut f;
+    EXPECT_FALSE(f.open(dir / "f.akv"));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ::alarm(0);
+    EXPECT_TRUE(waited >= std::chrono::milliseconds(300) && waited < std::chrono::seconds(2));
+    EXPECT_EQ(LaesBytes(dir / "f.akv"), "old");
+    ::close(other);
+    TextFileOut::setLockCall(nullptr);
+    TextFileOut::setLockWait(std::chrono::seconds(10));
+    EXPECT_TRUE(f.open(dir / "f.akv") && f.writeLine("new") && f.close());
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"f.akv"});
+}
+
 struct RaceCase {
     const char* name;
     std::string first, second;  // what the two programs save to
     bool killed;                // at random moments, in rounds
 };
 
-class SavesAtOnce : public ::testing::TestWithParam<RaceCase> {};
+class SavesAtOnce : public ::testing::TestWithParam<std::tuple<RaceCase, bool>> {};
 
 // Two programs save at once while this one reads: every read finds the whole bytes
 // of one save of that very file, also with the savers killed at any moment, after
-// which at most one temporary file per target is left, and the next save removes it.
+// which at most one temporary file per target is left, and the next save removes it;
+// without locks one per killed save, removed once stale. No save fails.
 TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
-    const RaceCase& c = GetParam();
+    const auto& [c, locksRefused] = GetParam();
+    const LocksRefused refused(locksRefused);
     TempDir dir(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");  // races show most in memory
     const std::string targets[] = {dir / c.first, dir / c.second};
     const std::string texts[] = {std::string(3000, 'a'), std::string(3000, 'b')};
@@ -354,7 +415,7 @@ TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
             pids.push_back(::fork());
             if (pids.back() != 0) continue;
             int failed = 0;  // the child's exit status
-            for (int k = 0; c.killed || k < 200; ++k) {
+            for (int k = 0; c.killed ? failed == 0 : k < 200; ++k) {  // killed, or ended by a failure
                 TextFileOut f;
                 failed += !(f.open(targets[i]) && f.writeLine(texts[i]) && f.close());
             }
@@ -372,10 +433,12 @@ TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
                 return true;
             });
         }
-        EXPECT_LE(dir.entries().size(), 2 * whole.size());
+        EXPECT_LE(dir.entries().size(), whole.size() + (locksRefused ? 2 * (round + 1) : whole.size()));
     }
     EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(failedSaves, 0);  // a save waits for another one of its file
+    EXPECT_EQ(failedSaves, 0);  // a save waits for another one of its file, or needs none
+    for (const auto& name : dir.entries())
+        if (!whole.contains(dir / name)) age(dir / name, TextFileOut::staleAfter + std::chrono::minutes(1));
     for (const auto& [target, may] : whole) {
         TextFileOut f;
         EXPECT_TRUE(f.open(target) && f.writeLine("x") && f.close());
@@ -384,9 +447,11 @@ TEST_P(SavesAtOnce, EveryReadIsOneWholeSaveOfThatFile) {
 }
 
 const std::string alike(250, 'x');
-INSTANTIATE_TEST_SUITE_P(Races, SavesAtOnce,
-                         ::testing::Values(RaceCase{"oneFile", "f.akv", "f.akv", false},
-                                           RaceCase{"oneFileKilled", "f.akv", "f.akv", true},
-                                           RaceCase{"namesAlike", alike + "1.akv", alike + "2.akv", false},
-                                           RaceCase{"namesAlikeKilled", alike + "1.akv", alike + "2.akv", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Races, SavesAtOnce,
+    ::testing::Combine(::testing::Values(RaceCase{"oneFile", "f.akv", "f.akv", false},
+                                         RaceCase{"oneFileKilled", "f.akv", "f.akv", true},
+                                         RaceCase{"namesAlike", alike + "1.akv", alike + "2.akv", false},
+                                         RaceCase{"namesAlikeKilled", alike + "1.akv", alike + "2.akv", true}),
+                       ::testing::Bool()),  // the lock refused
+    [](const auto& info) { return std::get<0>(info.param).name + std::string(std::get<1>(info.param) ? "NoLock" : ""); });

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
 #include "celler/Talformat.h"
@@ -359,6 +360,54 @@ TEST_F(QtGridTest, FocusReturningFromAMessageBoxIsNoNewArrival) {
     EXPECT_FALSE(grid.hasFocus());
     send(QEvent::FocusIn, Qt::MouseFocusReason);
     EXPECT_EQ(fokus, 2);
+}
+
+// A column is fitted to its texts when the grid takes its table, and a locked one
+// on a refresh; a committed text leaves its column as it is, shown cut. The editor
+// keeps its cell's size, whatever it holds.
+TEST_F(QtGridTest, ColumnsFitTheirTextsWhenTheGridTakesItsTableNotWhenAValueIsCommitted) {
+    QtGridView* v = w->view();
+    const int smal = v->columnWidth(1);
+    const int etiket = v->columnWidth(0);
+    QLineEdit* le = aabn(0, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "en lang tekst i en smal kolonne, længere end den");
+    EXPECT_LE(le->width(), smal);
+    tast(le, Qt::Key_Return);
+    EXPECT_EQ(v->columnWidth(1), smal);
+    tabel.saet(1, 0, "en lang etiket i den låste kolonne, længere end den");
+    grid.refresh();
+    EXPECT_GT(v->columnWidth(0), etiket);
+    EXPECT_EQ(v->columnWidth(1), smal);
+    grid.rebind();
+    EXPECT_GT(v->columnWidth(1), smal);
+}
+
+TEST_F(QtGridTest, AClickLandsInTheCellUnderThePointerWhateverItsCommitDoesToTheLayout) {
+    grid.beforeColUpdate = [&](int, Variant&, bool&) { grid.column(0).setWidth(4000); };
+    QLineEdit* le = aabn(0, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "x");
+    QtGridView* v = w->view();
+    const QRect celle = v->visualRect(w->model()->index(2, 2));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(celle.left() + 3, celle.center().y()));
+    EXPECT_GT(v->visualRect(w->model()->index(2, 2)).left(), celle.left() + 3);  // the commit moved the cell
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+    EXPECT_EQ(tabel.hent(1, 1), Variant("x"));
+}
+
+// Focus brought by a click beside the cells makes an editable cell current, as Tab
+// does, and the current cell stays marked.
+TEST_F(QtGridTest, AClickBesideTheCellsEntersTheGridOnAnEditableCell) {
+    QtGridView* v = w->view();
+    QApplication::setActiveWindow(w.get());
+    v->clearFocus();
+    ASSERT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 0));  // a label
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(5, v->viewport()->height() - 3));
+    QApplication::processEvents();
+    EXPECT_TRUE(v->hasFocus());
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
+    EXPECT_TRUE(v->selectionModel()->isSelected(w->model()->index(0, 1)));
 }
 
 TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {

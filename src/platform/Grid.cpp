@@ -304,6 +304,7 @@ bool Grid::commit() {
         dropEdit();
         return true;
     }
+    const MidlertidigVaerdi iGem(gemmer_, true);
     const int row = edit_->row;
     const int col = edit_->col;
     Variant old = cellValue(row, col);
@@ -413,6 +414,7 @@ bool Grid::userPick(int itemIndex) {
     const ValueList& l = column(col_).valueList();
     if (itemIndex < 0 || itemIndex >= l.count()) return false;
     if (!beginEdit()) return false;
+    const MidlertidigVaerdi iGem(gemmer_, true);
     const ValueItem item = l.item(itemIndex);
     const int col = col_;
     edit_->text = item.displayText;

@@ -232,6 +232,9 @@ public:
     // commit's own event.
     bool endEdit();
     bool dataChanged() const { return edit_ && edit_->changed; }
+    // A value the user typed or picked is going in: its events are running, or the
+    // view is told of the stored value. A view moves no column meanwhile.
+    bool gemmer() const { return gemmer_; }
 
     // ---- Focus ----
     bool hasFocus() const { return focused_; }
@@ -308,6 +311,7 @@ private:
     std::optional<std::pair<int, int>> sidstRedigeret_;  // row, column
     std::optional<Edit> edit_;
     bool committing_ = false;
+    bool gemmer_ = false;
     bool focused_ = false;
     GridVisning* visning_ = nullptr;
 };

@@ -527,7 +527,7 @@ void QtGrid::tabelSkiftet() {
 
 void QtGrid::dataOpdateret() {
     model_->opdater();
-    anvendLayout(Maal::Laaste);
+    anvendLayout(grid_.gemmer() ? Maal::Laaste : Maal::Alle);
     view_->foelgAktuelCelle();
 }
 

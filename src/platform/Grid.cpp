@@ -135,6 +135,7 @@ void Grid::bind(GridTabel* tabel) {
     dropEdit();
     tabel_ = tabel;
     row_ = 0;
+    sidstRedigeret_.reset();
     if (visning_) visning_->tabelSkiftet();
 }
 
@@ -142,6 +143,7 @@ void Grid::rebind() {
     kald("rebind");
     dropEdit();
     if (row_ >= rowCount()) row_ = 0;
+    sidstRedigeret_.reset();
     if (visning_) visning_->tabelSkiftet();
 }
 
@@ -289,6 +291,7 @@ bool Grid::beginEdit() {
     const Variant v = cellValue(row_, col_);
     const std::string tekst = TekstForm(v);
     edit_ = Edit{row_, col_, tekst, tekst, v, false};
+    sidstRedigeret_ = {row_, col_};
     return true;
 }
 
@@ -301,6 +304,7 @@ bool Grid::commit() {
         dropEdit();
         return true;
     }
+    const MidlertidigVaerdi iGem(gemmer_, true);
     const int row = edit_->row;
     const int col = edit_->col;
     Variant old = cellValue(row, col);
@@ -334,6 +338,8 @@ bool Grid::endEdit() {
 
 void Grid::setFocus() {
     kald("setFocus");
+    // Also when the grid has the focus already: what the user types next goes in.
+    if (!edit_) vaelgRedigerbarCelle();
     fokuser();
 }
 
@@ -342,10 +348,21 @@ void Grid::fokuser() {
     userFocusIn();
 }
 
-void Grid::userFocusIn() {
+void Grid::userFocusIn(bool cellenValgt) {
     if (focused_) return;
     focused_ = true;
     if (gotFocus) gotFocus();
+    if (!cellenValgt && !edit_) vaelgRedigerbarCelle();
+}
+
+bool Grid::vaelgRedigerbarCelle() {
+    if (cellEditable(row_, col_)) return true;
+    if (sidstRedigeret_ && cellEditable(sidstRedigeret_->first, sidstRedigeret_->second))
+        return moveTo(sidstRedigeret_->first, sidstRedigeret_->second);
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            if (column(c).visible() && cellEditable(r, c)) return moveTo(r, c);
+    return false;
 }
 
 void Grid::userFocusOut() { focused_ = false; }
@@ -370,9 +387,8 @@ bool Grid::userType(const std::string& text) {
 bool Grid::userCommit() { return commit(); }
 
 bool Grid::userEnter() {
-    if (!edit_) return true;
-    const int row = edit_->row;
-    const int col = edit_->col;
+    const int row = edit_ ? edit_->row : row_;
+    const int col = edit_ ? edit_->col : col_;
     if (!commit()) return false;
     if (row + 1 < rowCount()) moveTo(row + 1, col);
     return true;
@@ -398,6 +414,7 @@ bool Grid::userPick(int itemIndex) {
     const ValueList& l = column(col_).valueList();
     if (itemIndex < 0 || itemIndex >= l.count()) return false;
     if (!beginEdit()) return false;
+    const MidlertidigVaerdi iGem(gemmer_, true);
     const ValueItem item = l.item(itemIndex);
     const int col = col_;
     edit_->text = item.displayText;
@@ -427,6 +444,7 @@ void Grid::restoreDesign() {
     for (int i = 0; i < 2; ++i) columns_.push_back(std::unique_ptr<GridColumn>(new GridColumn(this)));
     row_ = 0;
     col_ = 0;
+    sidstRedigeret_.reset();
     focused_ = false;
     if (visning_) {
         visning_->tabelSkiftet();

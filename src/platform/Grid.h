@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "celler/GridTabel.h"
@@ -231,6 +232,9 @@ public:
     // commit's own event.
     bool endEdit();
     bool dataChanged() const { return edit_ && edit_->changed; }
+    // A value the user typed or picked is going in: its events are running, or the
+    // view is told of the stored value. A view moves no column meanwhile.
+    bool gemmer() const { return gemmer_; }
 
     // ---- Focus ----
     bool hasFocus() const { return focused_; }
@@ -241,8 +245,9 @@ public:
     bool userStartEdit();                  // opens the editor on the current cell
     bool userType(const std::string& text);  // the editor's whole new text
     bool userCommit();                     // commit, the current cell stays
-    // Enter: commit; once accepted the cell below becomes current (on the last row
-    // the cell stays), so a column of values is typed value, Enter, value, Enter.
+    // Enter, with or without an edit: commit; once accepted the cell below becomes
+    // current (on the last row the cell stays), so a column of values is typed
+    // value, Enter, value, Enter, and Enter alone passes over a cell.
     bool userEnter();
     // Tab (Shift+Tab: tilbage): commit, then the next (previous) editable cell in
     // reading order becomes current. False when there is none and the commit was
@@ -250,9 +255,17 @@ public:
     bool userTab(bool tilbage);
     bool userPick(int itemIndex);          // pick from the drop-down of the current cell
     void userEscape();                     // drops the edit
-    void userFocusIn();
+    // The focus arrived (Tab, Shift+Tab, the program). Keys are typed into the
+    // current cell, so one that takes none gives way to an editable cell
+    // (vaelgRedigerbarCelle). A click on a cell chooses the cell itself: the view
+    // passes cellenValgt and the click moves the current cell.
+    void userFocusIn(bool cellenValgt = false);
     void userFocusOut();
     bool cellEditable(int row, int col) const;
+    // Makes an editable cell current unless the current one is: the cell last
+    // edited in this grid, else the first editable one in reading order. False
+    // when the grid has no editable cell (it stays where it is).
+    bool vaelgRedigerbarCelle();
 
     // ---- Design state ----
     // Back to the state the window's design gives: unbound, no caption, no settings,
@@ -295,8 +308,10 @@ private:
     std::vector<std::unique_ptr<GridColumn>> columns_;
     int row_ = 0;
     int col_ = 0;
+    std::optional<std::pair<int, int>> sidstRedigeret_;  // row, column
     std::optional<Edit> edit_;
     bool committing_ = false;
+    bool gemmer_ = false;
     bool focused_ = false;
     GridVisning* visning_ = nullptr;
 };

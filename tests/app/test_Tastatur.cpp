@@ -1,49 +1,103 @@
 // The work window typed into as a user types, with QTest's mouse and key events,
 // every key sent where the keyboard's focus is at that moment: each value lands in
-// the cell it was typed into, a refusal leaves the old value, no column moves while
-// a site is typed, and a whole site goes in by the keyboard alone.
+// the cell it was typed into, a refusal leaves the old value and its message waits
+// for the user, no column moves while a site is typed, Enter in a grid never presses
+// a button, and a whole site goes in by the keyboard alone.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
+#include <chrono>
 #include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "celler/Talformat.h"
+#include "platform/InddataKontroller.h"
 #include "support/BeregnetLokalitet.h"
 #include "support/KoerendeProgram.h"
 #include "support/QtCelletekst.h"
 #include "support/QtTestMiljoe.h"
+#include "windows/Tilstandstabel.h"
 #include "windows/Vinduestilstand.h"
 
 namespace {
 
-// Types the text key by key where the focus is; "{Enter}", "{Tab}", "{Ctrl+Tab}",
-// "{Shift+Tab}", "{Esc}", "{Up}" and "{Right}" are those keys.
-void taster(const std::string& tekst) {
-    static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> navne{
-        {"Enter", {Qt::Key_Return, Qt::NoModifier}}, {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
-        {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}}, {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-        {"Esc", {Qt::Key_Escape, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
-        {"Right", {Qt::Key_Right, Qt::NoModifier}}};
-    const QString t = QString::fromStdString(tekst);
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        QWidget* fokus = QApplication::focusWidget();
-        ASSERT_NE(fokus, nullptr);
-        if (t[i] == '{') {
-            const qsizetype slut = t.indexOf('}', i);
-            const auto [key, mod] = navne.at(t.mid(i + 1, slut - i - 1).toStdString());
-            QTest::keyClick(fokus, key, mod);
-            i = slut;
-        } else {
-            const int key = t[i].unicode() < 128 ? int(t[i].toUpper().unicode()) : int(Qt::Key_unknown);
-            QTest::sendKeyEvent(QTest::Click, fokus, Qt::Key(key), QString(t[i]), Qt::NoModifier);
+using namespace std::chrono_literals;
+
+// Types a script where the keyboard's focus is at each step, on a message box while
+// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Ctrl+Tab}", "{Shift+Tab}",
+// "{Esc}", "{Up}" and "{Right}" are those keys; "{Klik r c}" a click just inside the
+// left edge of a cell of `grid`; "{Pause}" waits `pause`; the keys between "{Kø}" and
+// "{/Kø}" are queued at once, as when typed faster than the program takes them in.
+struct Maskinskriver {
+    QString script;
+    std::chrono::milliseconds takt = 20ms, pause = 0ms;
+    QtGridView* grid = nullptr;
+    qsizetype i = 0;
+    int tilBoks = 0;               // keys that reached a message box
+    bool boksStodTilbage = false;  // a box still waiting after the last step
+
+    void skriv() {
+        tik();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return i < 0; }, 30000));
+    }
+    QString ord() {
+        const qsizetype slut = script[i] == '{' ? script.indexOf('}', i) : i;
+        const QString o = slut > i ? script.mid(i + 1, slut - i - 1) : script.mid(i, 1);
+        i = slut + 1;
+        return o;
+    }
+    static std::tuple<Qt::Key, QString, Qt::KeyboardModifiers> tast(const QString& o) {
+        static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> navne{
+            {"Enter", {Qt::Key_Return, Qt::NoModifier}}, {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
+            {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}}, {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {"Esc", {Qt::Key_Escape, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
+            {"Right", {Qt::Key_Right, Qt::NoModifier}}};
+        if (o.size() > 1) return {navne.at(o).first, QString(), navne.at(o).second};
+        return {o[0].unicode() < 128 ? Qt::Key(o[0].toUpper().unicode()) : Qt::Key_unknown, o, Qt::NoModifier};
+    }
+    void tik() {
+        QWidget* boks = QApplication::activeModalWidget();
+        if (i >= script.size()) {
+            i = -1;
+            if ((boksStodTilbage = boks)) boks->close();
+            return;
+        }
+        const QString o = ord();
+        QTimer::singleShot(o == "Pause" ? pause : takt, [this] { tik(); });
+        QWidget* fokus = boks ? boks->focusWidget() : QApplication::focusWidget();
+        if (o.startsWith("Klik")) {
+            const QModelIndex celle = grid->model()->index(o.split(' ')[1].toInt(), o.split(' ')[2].toInt());
+            grid->scrollTo(celle);
+            const QRect r = grid->visualRect(celle);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.center().y()));
+        } else if (o == "Kø") {
+            for (QString k = ord(); k != "/Kø"; k = ord())
+                for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QApplication::postEvent(fokus, new QKeyEvent(type, std::get<0>(tast(k)), std::get<2>(tast(k)), std::get<1>(tast(k))));
+        } else if (o != "Pause") {
+            tilBoks += boks != nullptr;
+            const auto [key, tekst, mod] = tast(o);
+            QTest::sendKeyEvent(QTest::Click, fokus, key, tekst, mod);
         }
     }
-}
+};
+
+void taster(const std::string& tekst) { Maskinskriver{QString::fromStdString(tekst), 0ms}.skriv(); }
+
+// The real message boxes, counted.
+struct TaltBeskeder : QtBeskeder {
+    using QtBeskeder::QtBeskeder;
+    BeskedSvar vis(const std::string& t, BeskedIkon i, BeskedKnapper k, const std::string& titel) override {
+        ++vist;
+        return QtBeskeder::vis(t, i, k, titel);
+    }
+    int vist = 0;
+};
 
 struct Celle {
     const char* grid;
@@ -59,6 +113,9 @@ struct Tilfaelde {
     std::vector<Celle> forventet;
     Celle aktuel;  // the grid with the focus and its current cell afterwards
     int beskeder = 0;
+    int tilBoks = 0;  // keys that reached the message box (until its answer)
+    std::chrono::milliseconds ro = 250ms;  // the boxes' quiet; short but for one case
+    const char* tilstand = nullptr;        // of a computed site; a new one without
 };
 
 void PrintTo(const Tilfaelde& t, std::ostream* os) { *os << t.navn; }
@@ -72,6 +129,7 @@ protected:
         // Values a search by the first key would reach: Ilt "7,9" and Kalium "2,4".
         for (auto [r, v] : {std::pair{2, "7,38"}, {6, "2,4"}, {17, "7,9"}}) tabeller().AnalyseData.saet(r, 2, v);
         tabeller().LokalitetData.saet(1, 1, "Gammel tankstation");
+        tabeller().AnalyseData.saet(5, 3, "30,2");  // Natrium, Bor.(2)
         for (const char* g : {"TDBGrid4", "TDBGrid1"}) inddataGrids().grid(g).refresh();
     }
     std::vector<int> bredder(const char* grid) {
@@ -88,21 +146,40 @@ protected:
 TEST_P(Indtastning, HverTastLanderHvorBrugerenMener) {
     const Tilfaelde& t = GetParam();
     QtInddataVindue& w = p.vindue();
+    if (t.tilstand) {
+        ASSERT_NO_FATAL_FAILURE(BeregnLokalitet());
+        SkiftTilstand(t.tilstand, true);
+        QApplication::processEvents();
+    }
+    int knaptryk = 0;
+    if (Knap* k = inddataKontroller().frmInddata.defaultKnap()) k->onClick = [&knaptryk] { ++knaptryk; };
+    TaltBeskeder beskeder(t.ro);
+    saetBeskedService(&beskeder);
+    const GridTabel analyser = tabeller().AnalyseData;
     const std::vector<int> foer = bredder(t.klik.grid);
     QtGridView* v = w.grid(t.klik.grid)->view();
+    v->scrollTo(v->model()->index(t.klik.row, t.klik.col));
     const QPoint punkt = v->visualRect(v->model()->index(t.klik.row, t.klik.col)).center();
     for (int i = 0; i < t.klik2; ++i) QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, punkt);
-    taster(t.taster);
+    Maskinskriver skriver{QString::fromStdString(t.taster), 20ms, t.ro + 200ms, v};
+    skriver.skriv();
+    saetBeskedService(&p.beskeder);
     // Typing, committing and refusing a site's values moves no column; a long value
     // not yet committed neither.
     EXPECT_EQ(bredder(t.klik.grid), foer);
     for (const Celle& c : t.forventet)
         EXPECT_EQ(celletekst(w.grid(c.grid), c.row, c.col).toStdString(), c.tekst) << c.grid << " " << c.row << "," << c.col;
+    // A refusal stores nothing, neither what was typed ahead of its message.
+    for (int r = 1; r <= 18 && t.beskeder > 0; ++r)
+        for (int k = 2; k <= 6; ++k) EXPECT_EQ(tabeller().AnalyseData.hent(r, k), analyser.hent(r, k)) << r << "," << k;
     QtGrid* g = w.grid(t.aktuel.grid);
     QWidget* fokus = QApplication::focusWidget();
     EXPECT_TRUE(fokus == g->view() || g->view()->isAncestorOf(fokus));
     EXPECT_EQ(std::make_pair(g->grid().row(), g->grid().col()), std::make_pair(t.aktuel.row, t.aktuel.col));
-    EXPECT_EQ(p.beskeder.vist.size(), static_cast<std::size_t>(t.beskeder));
+    EXPECT_EQ(beskeder.vist, t.beskeder);
+    EXPECT_EQ(skriver.tilBoks, t.tilBoks);
+    EXPECT_FALSE(skriver.boksStodTilbage);
+    EXPECT_EQ(knaptryk, 0);
 }
 
 const char* const Dato = "12-03-2024";
@@ -121,16 +198,38 @@ INSTANTIATE_TEST_SUITE_P(
                   {"TDBGrid1", 2, 2}},
         Tilfaelde{"EnSoejleMedEnterMellem", {"TDBGrid1", 1, 3}, 1, "7,4{Enter}7,1{Enter}",
                   {{"TDBGrid1", 1, 3, "7,4"}, {"TDBGrid1", 2, 3, "7,1"}}, {"TDBGrid1", 3, 3}},
-        Tilfaelde{"AfvistVaerdiViserDenGamle", {"TDBGrid1", 1, 2}, 2, "15{Enter}", {{"TDBGrid1", 1, 2, "7,38"}},
-                  {"TDBGrid1", 1, 2}, 1},
+        Tilfaelde{"AfvistVaerdiViserDenGamle", {"TDBGrid1", 1, 2}, 2, "15{Enter}{Pause}{Enter}",
+                  {{"TDBGrid1", 1, 2, "7,38"}}, {"TDBGrid1", 1, 2}, 1, 1},
+        // Typed on from paper: the message waits for the user, what was typed ahead
+        // of it goes nowhere, and the refused cell is current again.
+        Tilfaelde{"AfvisningMedTasterForud", {"TDBGrid1", 4, 3}, 1, "31.8{Enter}3,1{Enter}1,85{Enter}12,4{Enter}{Pause}{Enter}",
+                  {{"TDBGrid1", 4, 3, "30,2"}}, {"TDBGrid1", 4, 3}, 1, 15},
+        Tilfaelde{"AfvisningMedTasterIKoe", {"TDBGrid1", 4, 3}, 1,
+                  "31.8{Kø}{Enter}3,1{Enter}{/Kø}1,85{Enter}{Pause}{Enter}", {{"TDBGrid1", 4, 3, "30,2"}},
+                  {"TDBGrid1", 4, 3}, 1, 6},
+        Tilfaelde{"AfvisningVedKlikMedRigtigRoTid", {"TDBGrid1", 1, 4}, 1, "7.05{Klik 1 5}7,15{Enter}{Pause}{Enter}",
+                  {{"TDBGrid1", 1, 4, ""}, {"TDBGrid1", 1, 5, ""}}, {"TDBGrid1", 1, 4}, 1, 6,
+                  QtBeskeder::StandardRoTid},
+        // A click just inside the next cell lands there, whatever the long text before it.
+        Tilfaelde{"KlikVedSidenAfLangTekst", {"TDBGrid22", 1, 4}, 1, "Nedstrøms 15 m{Klik 1 5}Nedstrøms 40 m{Enter}",
+                  {{"TDBGrid22", 1, 4, "Nedstrøms 15 m"}, {"TDBGrid22", 1, 5, "Nedstrøms 40 m"}}, {"TDBGrid22", 2, 5}},
+        // Enter without an editor passes over a cell and presses no button.
+        Tilfaelde{"EnterOverspringerEnCelle", {"TDBGrid1", 2, 2}, 1, "98,5{Enter}{Enter}22,5{Enter}2,4{Enter}",
+                  {{"TDBGrid1", 2, 2, "98,5"}, {"TDBGrid1", 3, 2, ""}, {"TDBGrid1", 4, 2, "22,5"},
+                   {"TDBGrid1", 5, 2, "2,4"}},
+                  {"TDBGrid1", 6, 2}},
+        Tilfaelde{"EnterEnterPaaSidsteRaekke", {"TDBGrid22", 0, 3}, 1, "{Enter}{Enter}{Enter}", {}, {"TDBGrid22", 2, 3}},
+        Tilfaelde{"EnterTrykkerIngenKnap", {"TDBGrid7", 0, 1}, 1, "{Enter}", {}, {"TDBGrid7", 0, 1}, 0, 0, 250ms,
+                  "AkvModelling"},
         Tilfaelde{"DatoerOgNavneFlytterIngenSoejle", {"TDBGrid22", 2, 2}, 1,
                   "12-03-2024{Tab}12-03-2024{Tab}12-03-2024{Tab}{Up}{Up}Kildepladsen{Enter}",
                   {{"TDBGrid22", 2, 2, Dato}, {"TDBGrid22", 2, 4, Dato}, {"TDBGrid22", 0, 5, "Kildepladsen"}},
                   {"TDBGrid22", 1, 5}},
         Tilfaelde{"LangVaerdiUnderIndtastning", {"TDBGrid22", 0, 2}, 1, "Boring ved vejens ende", {},
                   {"TDBGrid22", 0, 2}},
-        Tilfaelde{"TabEfterSidsteCelle", {"TDBGrid4", 4, 1}, 1, "{Tab}", {}, {"TDBGrid22", 0, 0}},
-        Tilfaelde{"ShiftTabFraFoersteCelle", {"TDBGrid22", 0, 2}, 1, "{Shift+Tab}", {}, {"TDBGrid4", 0, 0}},
+        // Into a grid onto a cell that takes keys.
+        Tilfaelde{"TabEfterSidsteCelle", {"TDBGrid4", 4, 1}, 1, "{Tab}", {}, {"TDBGrid22", 0, 2}},
+        Tilfaelde{"ShiftTabFraFoersteCelle", {"TDBGrid22", 0, 2}, 1, "{Shift+Tab}", {}, {"TDBGrid4", 0, 1}},
         Tilfaelde{"CtrlTabForladerGriddet", {"TDBGrid6", 0, 2}, 1, "0{Tab}50{Ctrl+Tab}",
                   {{"TDBGrid6", 0, 2, "0"}, {"TDBGrid6", 0, 3, "50"}}, {"TDBGrid2", 0, 0}}),
     [](const auto& info) { return std::string(info.param.navn); });
@@ -149,11 +248,12 @@ TEST(Tastaturet, EnHelLokalitetUdenMus) {
     w.SSTab1()->tabBar()->setFocus();
 
     const auto& analyser = BeregnetLokalitetsAnalyser();
-    std::string k = "{Tab}{Tab}Gammel tankstation{Ctrl+Tab}{Tab}"
+    // Each grid is entered on its first cell that takes keys.
+    std::string k = "{Tab}Gammel tankstation{Ctrl+Tab}"
                     "B101{Tab}B102{Tab}B103{Tab}B104{Tab}{Tab}opstrøm{Tab}hotspot{Tab}nedstr.1{Tab}nedstr.2{Tab}{Tab}"
                     "01-06-2004{Tab}02-06-2004{Tab}03-06-2004{Tab}04-06-2004{Tab}{Tab}"
-                    "{Tab}{Tab}0{Tab}100{Tab}200{Tab}300{Tab}{Tab}"  // past the unit's drop-down
-                    "Benzen{Tab}5{Tab}12,5{Tab}1,66667{Tab}1,25{Ctrl+Tab}{Tab}";
+                    "{Tab}0{Tab}100{Tab}200{Tab}300{Tab}{Tab}"  // past the unit's drop-down
+                    "Benzen{Tab}5{Tab}12,5{Tab}1,66667{Tab}1,25{Ctrl+Tab}";
     for (const auto& boring : analyser) {
         for (double v : boring) k += Talformat::aktuel().formater(v) + "{Enter}";
         for (int i = 0; i < 17; ++i) k += "{Up}";

@@ -88,6 +88,9 @@ TEST_F(GridTest, EnterMovesDownTabMovesToTheNextEditableCell) {
     }
     ASSERT_TRUE(r.typeAndEnter(2, 1, "2"));
     EXPECT_EQ(grid.row(), 2);  // the last row
+    ASSERT_TRUE(r.click(0, 2));
+    EXPECT_TRUE(r.enter());  // without an edit: on to the cell below
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(1, 2));
     afvis = true;
     ASSERT_TRUE(r.type(0, 1, "3"));
     EXPECT_TRUE(grid.userTab(false));  // refused: stays in the grid, in its cell
@@ -355,6 +358,25 @@ TEST_F(GridTest, FocusRaisesGotFocusOncePerArrival) {
     r.leave();
     r.focus();
     EXPECT_EQ(fokus, 2);
+}
+
+// A grid is entered on a cell that takes keys: the current one, else the one last
+// edited, else the first; a click chooses its own cell.
+TEST_F(GridTest, FocusArrivesOnACellThatTakesKeys) {
+    auto aktuel = [&] { return std::make_pair(grid.row(), grid.col()); };
+    grid.userFocusIn();
+    EXPECT_EQ(aktuel(), std::make_pair(0, 1));
+    ASSERT_TRUE(r.typeAndEnter(2, 2, "9"));
+    r.leave();
+    ASSERT_TRUE(r.click(1, 0));
+    grid.userFocusIn(true);
+    EXPECT_EQ(aktuel(), std::make_pair(1, 0));
+    grid.setFocus();  // the program's, with the focus in the grid already
+    EXPECT_EQ(aktuel(), std::make_pair(2, 2));
+    grid.rebind();
+    ASSERT_TRUE(r.click(1, 0));
+    grid.setFocus();
+    EXPECT_EQ(aktuel(), std::make_pair(0, 1));
 }
 
 TEST_F(GridTest, ProgramCallsAreRecordedInOrder) {

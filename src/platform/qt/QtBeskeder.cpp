@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -46,6 +47,78 @@ protected:
     void closeEvent(QCloseEvent* e) override { e->ignore(); }
 };
 
+// Watches every key of the program while its box is shown (see QtBeskeder).
+class Tastevagt : public QObject {
+public:
+    Tastevagt(QMessageBox& boks, std::chrono::milliseconds roTid) : boks_(boks), roTid_(roTid.count()) {
+        stille_.start();
+        qApp->installEventFilter(this);
+    }
+    ~Tastevagt() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) return false;
+        // A window passes its keys on to its focus widget; they are judged there.
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w) return false;
+        // Taken as the focus widget's own key, so no shortcut of any window acts on it.
+        if (t == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        if (t == QEvent::KeyRelease) return true;
+        auto* tast = static_cast<QKeyEvent*>(e);
+        const bool iBoksen = w == &boks_ || boks_.isAncestorOf(w);
+        if (iBoksen && !tast->isAutoRepeat() && stille_.elapsed() >= roTid_ && svar(tast)) return true;
+        stille_.start();
+        return true;
+    }
+
+private:
+    // A key pressed after the quiet: true when it is the box's, false to drop it.
+    bool svar(QKeyEvent* tast) {
+        QAbstractButton* knap = nullptr;
+        switch (tast->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            knap = boks_.defaultButton();
+            break;
+        case Qt::Key_Space:
+            knap = qobject_cast<QAbstractButton*>(boks_.focusWidget());
+            if (!knap) knap = boks_.defaultButton();
+            break;
+        case Qt::Key_Escape:
+            knap = boks_.escapeButton();
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // To the next or previous button.
+            const QList<QAbstractButton*> knapper = boks_.buttons();
+            const bool frem = tast->key() == Qt::Key_Tab || tast->key() == Qt::Key_Right || tast->key() == Qt::Key_Down;
+            const qsizetype n = knapper.size();
+            const qsizetype i = knapper.indexOf(qobject_cast<QAbstractButton*>(boks_.focusWidget()));
+            if (n > 0) knapper[((i < 0 ? 0 : i) + (frem ? 1 : n - 1)) % n]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        default:
+            return false;
+        }
+        if (!knap) return false;
+        knap->click();
+        return true;
+    }
+
+    QMessageBox& boks_;
+    qint64 roTid_;  // ms
+    QElapsedTimer stille_;  // since the box came, or the last key dropped
+};
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> lavBeskedboks(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
@@ -85,7 +158,14 @@ BeskedSvar beskedSvar(const QMessageBox& boks) {
 
 BeskedSvar QtBeskeder::vis(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
                            const std::string& titel) {
-    auto boks = lavBeskedboks(tekst, ikon, knapper, titel, QApplication::activeWindow());
-    boks->exec();
+    QWidget* vindue = QApplication::activeWindow();
+    auto boks = lavBeskedboks(tekst, ikon, knapper, titel, vindue);
+    {
+        const Tastevagt vagt(*boks, roTid_);
+        boks->exec();
+    }
+    // The keys go on where they were typed before, also where the window manager
+    // activates no window of its own accord.
+    if (vindue && vindue->isVisible()) vindue->activateWindow();
     return beskedSvar(*boks);
 }

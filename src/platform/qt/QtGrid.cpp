@@ -1,15 +1,19 @@
 #include "platform/qt/QtGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "celler/MidlertidigVaerdi.h"
@@ -32,6 +36,11 @@ QString redigeringstekst(const Grid& g, int r, int c) {
 
 // Pixels around a cell's text: the style's margins and the grid line.
 constexpr int CelleMargen = 10;
+
+bool erEnter(const QKeyEvent* e) {
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+           (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
 
 bool fokusIndenfor(const QWidget* w) {
     for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
@@ -143,7 +152,7 @@ void QtGridModel::layoutOpdater() {
 QtGridDelegate::QtGridDelegate(Grid& grid, QtGridView* view)
     : QStyledItemDelegate(view), grid_(grid), view_(view) {}
 
-QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex& index) const {
     if (!grid_.userMoveTo(index.row(), index.column())) return nullptr;
     if (!grid_.userStartEdit()) return nullptr;
@@ -157,12 +166,13 @@ QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         connect(combo, &QComboBox::activated, combo, [g](int i) { g->userPick(i); });
         editor = combo;
     } else {
-        auto* linje = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* le = qobject_cast<QLineEdit*>(linje)) {
-            Grid* g = &grid_;
-            connect(le, &QLineEdit::textEdited, le, [g](const QString& t) { g->userType(t.toStdString()); });
-        }
-        editor = linje;
+        // Of the cell's own size: a longer text scrolls inside it. Qt's own editor
+        // grows over the next cell, where a click would then only move its caret.
+        auto* le = new QLineEdit(parent);
+        le->setFrame(false);
+        Grid* g = &grid_;
+        connect(le, &QLineEdit::textEdited, le, [g](const QString& t) { g->userType(t.toStdString()); });
+        editor = le;
     }
     view_->editorAabnet(editor);
     return editor;
@@ -189,6 +199,19 @@ void QtGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) co
 
 void QtGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {
     // The Grid writes the table when the edit is committed.
+}
+
+bool QtGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    if (opt.fontMetrics.horizontalAdvance(opt.text) + CelleMargen > option.rect.width())
+        QToolTip::showText(event->globalPos(), opt.text, view->viewport(), option.rect);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
@@ -227,13 +250,11 @@ bool QtGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
 }
 
 bool QtGridView::editorTast(QKeyEvent* event) {
-    const auto modifikatorer = event->modifiers() & ~Qt::KeypadModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (modifikatorer != Qt::NoModifier) return false;
+    if (erEnter(event)) {
         grid_.userEnter();
         return true;
+    }
+    switch (event->key()) {
     case Qt::Key_Escape:
         grid_.userEscape();
         return true;
@@ -262,6 +283,17 @@ bool QtGridView::event(QEvent* event) {
     // Ahead of QWidget::event, which would take Tab for the window's focus chain.
     if (event->type() == QEvent::KeyPress && tabTast(static_cast<QKeyEvent*>(event))) return true;
     return QTableView::event(event);
+}
+
+void QtGridView::keyPressEvent(QKeyEvent* event) {
+    // Enter passes over a cell as after an edit, and never reaches the window's
+    // default button: that is for Enter outside the grids.
+    if (erEnter(event)) {
+        grid_.userEnter();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void QtGridView::commitData(QWidget* editor) {
@@ -308,34 +340,85 @@ void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& p
     QTableView::currentChanged(current, previous);
 }
 
+template <class Haandtering>
+void QtGridView::medForskydning(QMouseEvent* event, Haandtering haandter) {
+    if (forskydning_.isNull()) {
+        haandter(event);
+        return;
+    }
+    const QPointF d(forskydning_);
+    QMouseEvent flyttet(event->type(), event->position() + d, event->scenePosition() + d,
+                        event->globalPosition() + d, event->button(), event->buttons(), event->modifiers(),
+                        event->pointingDevice());
+    haandter(&flyttet);
+    event->setAccepted(flyttet.isAccepted());
+}
+
 void QtGridView::mousePressEvent(QMouseEvent* event) {
-    const QModelIndex i = indexAt(event->position().toPoint());
+    const QPersistentModelIndex i = indexAt(event->position().toPoint());
     trykPaaAktuel_ = QModelIndex();
-    if (editor_ && grid_.editing() && i.isValid() && (i.row() != grid_.editRow() || i.column() != grid_.editCol())) {
-        // Commit into the cell that was edited before the click moves anything; a
-        // refusal keeps the current cell.
-        if (!grid_.userCommit()) {
+    forskydning_ = {};
+    trykIgnoreret_ = !i.isValid();
+    if (trykIgnoreret_) {
+        // Beside the cells: the current cell keeps its mark (the view would take
+        // the selection away) and an open editor the keys.
+        if (editor_) editor_->setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    fokusVedKlik_ = false;  // the press chooses the cell
+    if (editor_ && grid_.editing() && (i.row() != grid_.editRow() || i.column() != grid_.editCol())) {
+        // Commit into the cell that was edited; a refusal keeps the current cell.
+        // The commit may move the cells (a refresh, a scroll): the press goes to
+        // the cell that was under the pointer when the button went down.
+        const QPoint foer = visualRect(i).topLeft();
+        trykIgnoreret_ = !grid_.userCommit() || !i.isValid();
+        if (trykIgnoreret_) {
             event->accept();
             return;
         }
-    } else if (i.isValid() && i == currentIndex() && !editor_ && event->button() == Qt::LeftButton) {
+        forskydning_ = visualRect(i).topLeft() - foer;
+    } else if (i == currentIndex() && !editor_ && event->button() == Qt::LeftButton) {
         trykPaaAktuel_ = i;
     }
-    QTableView::mousePressEvent(event);
+    medForskydning(event, [this](QMouseEvent* e) { QTableView::mousePressEvent(e); });
+}
+
+void QtGridView::mouseMoveEvent(QMouseEvent* event) {
+    if (trykIgnoreret_ && event->buttons() != Qt::NoButton) return;
+    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseMoveEvent(e); });
 }
 
 void QtGridView::mouseReleaseEvent(QMouseEvent* event) {
-    QTableView::mouseReleaseEvent(event);
-    const QModelIndex i = indexAt(event->position().toPoint());
+    if (std::exchange(trykIgnoreret_, false)) {
+        event->accept();
+        return;
+    }
+    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseReleaseEvent(e); });
+    const QModelIndex i = indexAt(event->position().toPoint() + forskydning_);
     if (i.isValid() && i == trykPaaAktuel_ && i == currentIndex() && !editor_ &&
         (model()->flags(i) & Qt::ItemIsEditable))
         edit(i, AllEditTriggers, nullptr);
     trykPaaAktuel_ = QModelIndex();
 }
 
+void QtGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseDoubleClickEvent(e); });
+}
+
 void QtGridView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
-    if (!andetVindue(event->reason())) grid_.userFocusIn();
+    if (andetVindue(event->reason())) return;
+    // The press that brings the focus is delivered right after it: on a cell it
+    // chooses the cell; beside the cells (the header, the empty part) it does not,
+    // and an editable cell becomes current as after Tab.
+    const bool klik = event->reason() == Qt::MouseFocusReason;
+    grid_.userFocusIn(klik);
+    if (!klik) return;
+    fokusVedKlik_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (std::exchange(fokusVedKlik_, false) && hasFocus()) grid_.vaelgRedigerbarCelle();
+    });
 }
 
 void QtGridView::focusOutEvent(QFocusEvent* event) {
@@ -366,7 +449,7 @@ QtGrid::QtGrid(Grid& grid, QWidget* parent) : QWidget(parent), grid_(grid) {
     lag->addWidget(caption_);
     lag->addWidget(view_);
     grid_.setVisning(this);
-    anvendLayout();
+    anvendLayout(Maal::Alle);
     view_->foelgAktuelCelle();
 }
 
@@ -380,10 +463,10 @@ int QtGrid::twipsTilPixels(int twips) const {
 
 void QtGrid::setPladsTil(QStringList tekster) {
     pladsTil_ = std::move(tekster);
-    anvendLayout();
+    anvendLayout(Maal::Ingen);
 }
 
-void QtGrid::anvendLayout() {
+void QtGrid::anvendLayout(Maal tilpas) {
     caption_->setText(qs(grid_.caption()));
     caption_->setVisible(!grid_.caption().empty());
     QFont f = font();
@@ -400,21 +483,29 @@ void QtGrid::anvendLayout() {
     fed.setBold(true);
     const QFontMetrics overskriftMaal(fed);
     int linjer = 1;
+    // New or removed columns: the texts measured belonged to others.
+    if (indhold_.size() != static_cast<std::size_t>(grid_.columnCount())) tilpas = Maal::Alle;
+    indhold_.resize(static_cast<std::size_t>(grid_.columnCount()), 0);
     for (int i = 0; i < grid_.columnCount() && i < model_->columnCount(); ++i) {
         const GridColumn& c = grid_.column(i);
-        // The column's width as laid out, wider where a cell's text needs it: the
-        // widths were chosen for a narrower font than the screen may have.
+        QFont celleFont = f;
+        celleFont.setBold(c.bold());
+        const QFontMetrics celleMaal(celleFont);
+        int& tekster = indhold_[static_cast<std::size_t>(i)];
+        if (tilpas == Maal::Alle || (tilpas == Maal::Laaste && c.locked())) {
+            tekster = 0;
+            for (int r = 0; r < grid_.rowCount() && r < model_->rowCount(); ++r)
+                tekster = std::max(tekster, celleMaal.horizontalAdvance(qs(grid_.cellText(r, i))) + CelleMargen);
+        }
+        // The column's width as laid out, wider where its texts need it: the widths
+        // were chosen for a narrower font than the screen may have.
         int bredde = twipsTilPixels(c.width());
         if (c.visible()) {
-            QFont celleFont = f;
-            celleFont.setBold(c.bold());
-            const QFontMetrics celleMaal(celleFont);
-            for (int r = 0; r < grid_.rowCount() && r < model_->rowCount(); ++r)
-                bredde = std::max(bredde, celleMaal.horizontalAdvance(qs(grid_.cellText(r, i))) + CelleMargen);
+            bredde = std::max(bredde, tekster);
             if (!c.locked())
                 for (const QString& t : pladsTil_) bredde = std::max(bredde, celleMaal.horizontalAdvance(t) + CelleMargen);
         }
-        view_->setColumnWidth(i, bredde);
+        if (view_->columnWidth(i) != bredde) view_->setColumnWidth(i, bredde);
         view_->setColumnHidden(i, !c.visible());
         if (c.visible() && !c.caption().empty()) {
             const QRect r = overskriftMaal.boundingRect(QRect(0, 0, std::max(1, bredde - 6), 1000),
@@ -430,19 +521,19 @@ void QtGrid::anvendLayout() {
 
 void QtGrid::tabelSkiftet() {
     model_->nulstil();
-    anvendLayout();
+    anvendLayout(Maal::Alle);
     view_->foelgAktuelCelle();
 }
 
 void QtGrid::dataOpdateret() {
     model_->opdater();
-    anvendLayout();
+    anvendLayout(grid_.gemmer() ? Maal::Laaste : Maal::Alle);
     view_->foelgAktuelCelle();
 }
 
 void QtGrid::layoutAendret() {
     model_->layoutOpdater();
-    anvendLayout();
+    anvendLayout(Maal::Ingen);
 }
 
 void QtGrid::aktuelCelleFlyttet() { view_->foelgAktuelCelle(); }

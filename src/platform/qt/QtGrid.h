@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QWidget>
+#include <vector>
 
 #include "platform/Grid.h"
 
@@ -49,6 +50,9 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    // A text cut by its column is shown whole in a tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
 protected:
     bool eventFilter(QObject* editor, QEvent* event) override;
@@ -82,23 +86,33 @@ public:
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab, on the view or in its editor.
     bool tabTast(QKeyEvent* event);
+    // Hands the event on moved by the shift of the pressed cell (forskydning_), so
+    // the press, the drag and the release go to the cell that was under the pointer.
+    template <class Haandtering>
+    void medForskydning(QMouseEvent* event, Haandtering haandter);
 
     Grid& grid_;
     QPointer<QWidget> editor_;
     bool lukker_ = false;
     bool foelger_ = false;     // moving the current index to follow the grid
     QPersistentModelIndex trykPaaAktuel_;  // a press on the cell that was current already
+    QPoint forskydning_;       // of the pressed cell by the commit its press caused
+    bool trykIgnoreret_ = false;      // beside the cells, or its commit refused: the view ignores it
+    bool fokusVedKlik_ = false;       // the focus came with a press yet to arrive
 };
 
 // A grid with its caption above it; the one view of its Grid while it lives.
@@ -116,8 +130,7 @@ public:
     // Twips to pixels of this screen (1440 twips to the inch).
     int twipsTilPixels(int twips) const;
     // Texts as wide as what the user types into this grid at most, as a rule: its
-    // editable columns are laid out at least that wide from the start, so typing
-    // and committing such values moves no column.
+    // editable columns are laid out at least that wide from the start.
     void setPladsTil(QStringList tekster);
 
     // GridVisning
@@ -129,7 +142,13 @@ public:
     void fokusOenskes() override;
 
 private:
-    void anvendLayout();
+    // Which columns are fitted anew to their cells' texts: all of them when the grid
+    // takes a table (the window is built, data loaded) or the program refreshes it;
+    // while a typed or picked value goes in only the locked ones, which the program
+    // alone writes, so that no commit moves a column under the user's pointer. A
+    // longer typed text shows cut, and whole in the editor and in a tooltip.
+    enum class Maal { Alle, Laaste, Ingen };
+    void anvendLayout(Maal maal);
 
     Grid& grid_;
     QLabel* caption_;
@@ -137,4 +156,5 @@ private:
     QtGridView* view_;
     QtGridDelegate* delegate_;
     QStringList pladsTil_;
+    std::vector<int> indhold_;  // pixels: each column's widest text as last measured
 };

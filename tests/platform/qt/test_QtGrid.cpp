@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
 #include "celler/Talformat.h"
@@ -359,6 +360,39 @@ TEST_F(QtGridTest, FocusReturningFromAMessageBoxIsNoNewArrival) {
     EXPECT_FALSE(grid.hasFocus());
     send(QEvent::FocusIn, Qt::MouseFocusReason);
     EXPECT_EQ(fokus, 2);
+}
+
+// A commit moves no column, and a click lands in the cell that was under the
+// pointer even where the commit's check moves the cells; a longer text shows cut
+// until the program's refresh fits its column to it.
+TEST_F(QtGridTest, AClickLandsInTheCellUnderThePointerWhateverItsCommitDoesToTheLayout) {
+    grid.beforeColUpdate = [&](int, Variant&, bool&) { grid.column(0).setWidth(4000); };
+    QtGridView* v = w->view();
+    const int smal = v->columnWidth(1);
+    QLineEdit* le = aabn(0, 1);
+    ASSERT_NE(le, nullptr);
+    skriv(le, "en lang tekst i en smal kolonne, længere end den");
+    EXPECT_LE(le->width(), smal);
+    const QRect celle = v->visualRect(w->model()->index(2, 2));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(celle.left() + 3, celle.center().y()));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+    EXPECT_EQ(v->columnWidth(1), smal);
+    grid.refresh();
+    EXPECT_GT(v->columnWidth(1), smal);
+}
+
+// Focus brought by a click beside the cells makes an editable cell current, as Tab
+// does, and the current cell stays marked.
+TEST_F(QtGridTest, AClickBesideTheCellsEntersTheGridOnAnEditableCell) {
+    QtGridView* v = w->view();
+    QApplication::setActiveWindow(w.get());
+    v->clearFocus();
+    ASSERT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 0));  // a label
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(5, v->viewport()->height() - 3));
+    QApplication::processEvents();
+    EXPECT_TRUE(v->hasFocus());
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
+    EXPECT_TRUE(v->selectionModel()->isSelected(w->model()->index(0, 1)));
 }
 
 TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {

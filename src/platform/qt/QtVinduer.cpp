@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTimer>
@@ -49,6 +50,12 @@ QtFaneblade::QtFaneblade(Faneblade& faneblade, QWidget* parent) : QTabWidget(par
     setUsesScrollButtons(true);
     tabBar()->setExpanding(false);
     connect(this, &QTabWidget::currentChanged, this, &QtFaneblade::brugerValgte);
+    tabBar()->installEventFilter(this);
+    for (auto [tast, tilbage] : {std::pair{Qt::Key_PageDown, false}, std::pair{Qt::Key_PageUp, true}}) {
+        auto* genvej = new QShortcut(QKeySequence(Qt::CTRL | tast), this);
+        genvej->setContext(Qt::WindowShortcut);
+        connect(genvej, &QShortcut::activated, this, [this, tilbage] { faneblade_.userNaeste(tilbage); });
+    }
     faneblade_.setVisning(this);
 }
 
@@ -73,6 +80,28 @@ void QtFaneblade::aendret() {
     }
     const int c = faneblade_.current();
     if (c < count() && faneblade_.visible(c) && currentIndex() != c) setCurrentIndex(c);
+}
+
+bool QtFaneblade::eventFilter(QObject* o, QEvent* e) {
+    if (o != tabBar() || e->type() != QEvent::KeyPress) return QTabWidget::eventFilter(o, e);
+    const auto* tast = static_cast<QKeyEvent*>(e);
+    if ((tast->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (tast->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: faneblade_.userNaeste(tast->key() == Qt::Key_Left); return true;
+    case Qt::Key_Home:
+    case Qt::Key_End: faneblade_.userYderste(tast->key() == Qt::Key_End); return true;
+    default: return false;
+    }
+}
+
+void QtFaneblade::keyPressEvent(QKeyEvent* e) {
+    const bool tab = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
+    if (tab && (e->modifiers() & Qt::ControlModifier)) {
+        faneblade_.userNaeste(e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QTabWidget::keyPressEvent(e);
 }
 
 void QtFaneblade::brugerValgte(int fane) {

@@ -35,7 +35,10 @@ void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
 // The tab control over a QTabWidget. Every change the program makes is applied with
 // the widget's signals blocked: Qt moves and reports the current tab on its own
 // when tabs are hidden, while the control raises its notifications itself. Only a
-// change the user makes reaches the control, as userSelect.
+// change the user makes reaches the control, as userSelect, or by the keys as
+// userNaeste and userYderste: Left, Right, Home and End on the tab bar, Ctrl+Tab
+// where no pane takes it, and Ctrl+PageDown, Ctrl+PageUp anywhere in the window.
+// Qt's own keys would step onto tabs hidden in the mode.
 class QtFaneblade : public QTabWidget, public FanebladVisning {
     Q_OBJECT
 public:
@@ -48,6 +51,10 @@ public:
 
     // FanebladVisning
     void aendret() override;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void brugerValgte(int fane);

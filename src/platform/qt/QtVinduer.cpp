@@ -6,9 +6,12 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 
@@ -42,6 +45,15 @@ bool ErEnter(const QKeyEvent* event) {
 void TastaturKnap(QAbstractButton* knap) {
     knap->setFocusPolicy(Qt::TabFocus);
     knap->installEventFilter(new EnterTrykker(knap));
+}
+
+void TegnFokusramme(QPainter& p, const QRect& r, const QPalette& palette) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.restore();
 }
 
 // ---------------------------------------------------------------- tabs
@@ -138,6 +150,19 @@ bool QtKnap::focusNextPrevChild(bool next) {
         return true;
     }
     return QPushButton::focusNextPrevChild(next);
+}
+
+void QtKnap::fokusOenskes() {
+    if (isVisible()) setFocus(Qt::OtherFocusReason);
+}
+
+void QtKnap::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    o.state &= ~QStyle::State_HasFocus;
+    p.drawControl(QStyle::CE_PushButton, o);
+    if (hasFocus()) TegnFokusramme(p, rect().adjusted(3, 3, -3, -3), palette());
 }
 
 void QtKnap::aendret() {

@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QEventLoop;
 class QKeyEvent;
+class QPainter;
 
 // Enter or Return without a modifier but the keypad's.
 bool ErEnter(const QKeyEvent* event);
@@ -31,6 +32,10 @@ void HoldIndenforSkaermen(QWidget& w);
 // Shows the window application-modal in front and runs a local event loop until the
 // Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
 void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
+
+// The keyboard's focus frame, drawn inside r: a dashed line in the text colour,
+// unlike the default button's highlighted outline.
+void TegnFokusramme(QPainter& p, const QRect& r, const QPalette& palette);
 
 // The tab control over a QTabWidget. Every change the program makes is applied with
 // the widget's signals blocked: Qt moves and reports the current tab on its own
@@ -75,9 +80,13 @@ public:
 
     // KnapVisning
     void aendret() override;
+    void fokusOenskes() override;
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    // The style's own focus mark looks like the default button's: a focused button
+    // shows the focus frame instead, always, not only after a Tab.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Knap& knap_;

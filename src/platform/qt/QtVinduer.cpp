@@ -257,6 +257,11 @@ void QtVindue::closeEvent(QCloseEvent* event) {
     }
 }
 
+void QtVindue::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    update();
+}
+
 void QtVindue::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || isMaximized() || isMinimized() || isFullScreen()) return;

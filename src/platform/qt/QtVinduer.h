@@ -113,6 +113,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Repainted whole at every resize: a window the window manager resizes between its
+    // show and its first paint (the rebuilt work window, maximised again) is otherwise
+    // painted only where it was marked at the show, and the rest shows what the window
+    // held before it was hidden, buttons of the previous mode included.
+    void resizeEvent(QResizeEvent* event) override;
     // Back from maximised, the window manager gives the normal size and place again:
     // they are held within the screen then too.
     void changeEvent(QEvent* event) override;

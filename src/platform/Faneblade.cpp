@@ -44,6 +44,21 @@ bool Faneblade::skift(int fane) {
     return true;
 }
 
+bool Faneblade::userNaeste(bool tilbage) {
+    const int skridt = tilbage ? -1 : 1;
+    return skift(synligFra(current_ + skridt, skridt));
+}
+
+bool Faneblade::userYderste(bool sidste) { return skift(sidste ? synligFra(antal() - 1, -1) : synligFra(0, 1)); }
+
+int Faneblade::synligFra(int fra, int skridt) const {
+    for (int i = 0; i < antal(); ++i) {
+        const int fane = ((fra + i * skridt) % antal() + antal()) % antal();
+        if (visible(fane)) return fane;
+    }
+    return -1;
+}
+
 void Faneblade::restoreDesign() {
     for (auto& f : faner_) f.visible = true;
     current_ = 0;

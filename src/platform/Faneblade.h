@@ -38,6 +38,10 @@ public:
 
     // The user clicked a tab.
     bool userSelect(int fane) { return skift(fane); }
+    // The keyboard: the next (tilbage: the previous) visible tab, round from the last
+    // to the first, or the first (sidste: the last) visible tab; changed as by a click.
+    bool userNaeste(bool tilbage);
+    bool userYderste(bool sidste);
 
     // All tabs visible, tab 0 current, captions kept; no notification.
     void restoreDesign();
@@ -51,6 +55,8 @@ private:
         bool visible = true;
     };
     bool skift(int fane);
+    // The first visible tab from fra on, stepping by skridt round the tabs; -1 none.
+    int synligFra(int fra, int skridt) const;
     void kald(const std::string& k);
     bool gyldig(int fane) const { return fane >= 0 && fane < antal(); }
 

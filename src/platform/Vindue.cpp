@@ -29,6 +29,11 @@ void Knap::setDefault(bool v) {
     opdater();
 }
 
+void Knap::setFocus() {
+    kald("setFocus");
+    if (visning_ && visible_) visning_->fokusOenskes();
+}
+
 bool Knap::userClick() {
     if (!visible_ || !enabled_) return false;
     if (onClick) onClick();

@@ -12,6 +12,7 @@ class KnapVisning {
 public:
     virtual ~KnapVisning() = default;
     virtual void aendret() {}
+    virtual void fokusOenskes() {}  // the program set the focus on the button
     // Every program call as text: "setCaption(\"OK\")", "setVisible(true)", "setDefault(true)".
     virtual void programKald(const std::string& /*kald*/) {}
 };
@@ -36,6 +37,8 @@ public:
     // At most one button of a window carries the mark: setting it takes it from the
     // window's other buttons.
     void setDefault(bool v);
+    // The keyboard to the button; a hidden button takes none.
+    void setFocus();
 
     // The user pressed the button; nothing happens when it is hidden or disabled.
     bool userClick();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
+#include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
 #include "platform/StartSlutKontroller.h"
 #include "platform/Tjenester.h"
@@ -26,6 +27,17 @@ std::string Valgt(const std::optional<std::string>& navn) { return navn.value_or
 
 Vindue& frmInddata() { return inddataKontroller().frmInddata; }
 
+// The grid's first editable cell in reading order made current.
+void FoersteRedigerbareCelle(Grid& g) {
+    for (int r = 0; r < g.rowCount(); ++r)
+        for (int c = 0; c < g.columnCount(); ++c)
+            if (g.cellEditable(r, c)) {
+                g.setRow(r);
+                g.setCol(c);
+                return;
+            }
+}
+
 }  // namespace
 
 std::string VaelgDatafilTilAabning(const std::string& titel) {
@@ -38,10 +50,19 @@ std::string VaelgDatafilTilGem(const std::string& titel) {
 
 void IndlaesOgVisInddata() {
     frmInddata_Load();
-    VisInddata();
+    VisNyeInddata();
 }
 
 void VisInddata() { frmInddata().show(); }
+
+void VisNyeInddata() {
+    VisInddata();
+    // A site is typed from its top, the site's name: the site grid's first editable
+    // cell current and the keyboard there.
+    Grid& g = inddataGrids().grid("TDBGrid4");
+    FoersteRedigerbareCelle(g);
+    g.setFocus();
+}
 
 void GenopbygInddata() {
     vinduer().TilladLuk = true;

@@ -13,7 +13,11 @@ std::string VaelgDatafilTilGem(const std::string& titel);
 
 // The work window shown, after its load when it was not loaded (from the start window).
 void IndlaesOgVisInddata();
+// The work window shown as the user left it.
 void VisInddata();
+// The work window shown after a load or new data, the keyboard in the site grid's
+// first editable cell.
+void VisNyeInddata();
 
 // Unloads the work window for good and loads it again; it stays hidden until shown.
 // A rebuilt window starts in its first mode with a fresh calculation state.

@@ -1,11 +1,13 @@
 #include "Tilstandstabel.h"
 
+#include <array>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "datamodel/Beregningstilstand.h"
+#include "platform/InddataGrids.h"
 #include "platform/InddataKontroller.h"
 #include "windows/Vinduestilstand.h"
 
@@ -43,6 +45,16 @@ void VisNavKeys(int n) {
 
 // BotKey(0) runs the model with forced calcite equilibrium, BotKey(1) without.
 int Modelleringsknap() { return tilstand().TvungenKalkligevaegt != Falsk ? 0 : 1; }
+
+// The first grid of each tab, by index (TDBGrid5 is TDBGrid5(0)); tab 8 is empty.
+constexpr std::array<const char*, InddataKontroller::AntalFaner> FoersteGrid = {
+    "TDBGrid4", "TDBGrid24", "TDBGrid3", "TDBGrid5", "TDBGrid7", "TDBGrid10", "TDBGrid23", "TDBGrid20", nullptr,
+    "TDBGrid17"};
+
+void FokusPaaFoersteGrid(int fane) {
+    if (fane >= 0 && fane < InddataKontroller::AntalFaner && FoersteGrid[idx(fane)])
+        inddataGrids().grid(FoersteGrid[idx(fane)]).setFocus();
+}
 
 const Tilstandsraekke& RaekkeForTilstand(const std::string& noegle) {
     for (const auto& r : Tilstandstabel())
@@ -108,6 +120,15 @@ void SkiftTilstand(const std::string& mode, bool resetTabs) {
     VisNavKeys(static_cast<int>(r.navKeys.size()));
     // Raises the tab notification inside the switch, while the old mode key stands.
     if (faner && r.aktuelFane >= 0) k.SSTab1.setCurrent(r.aktuelFane);
+    // The keyboard where the mode is worked: its default button, else the first grid
+    // of the tab in front. A window being loaded is hidden; it is given its focus
+    // when shown.
+    if (k.frmInddata.shown()) {
+        if (standard >= 0)
+            k.BotKey[idx(standard)].setFocus();
+        else
+            FokusPaaFoersteGrid(k.SSTab1.current());
+    }
 
     vinduer().TilstandsNoegle = r.noegle;
 }

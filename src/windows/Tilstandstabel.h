@@ -31,9 +31,10 @@ struct Tilstandsraekke {
 const std::vector<Tilstandsraekke>& Tilstandstabel();
 
 // Configures the work window for the mode with this key: buttons reset, the row's
-// caption, buttons, tabs and current tab, the mode key written last, so that a tab
-// notification raised on the way is judged against the mode being left. A key
-// outside the table is a programming fault (std::out_of_range).
+// caption, buttons, tabs and current tab, the focus on the mode's default button (or
+// the first grid of the current tab) while the window is shown, the mode key written
+// last, so that a tab notification raised on the way is judged against the mode
+// being left. A key outside the table is a programming fault (std::out_of_range).
 void SkiftTilstand(const std::string& mode, bool resetTabs);
 
 // The bottom button that carries the default mark by the variant in force:

@@ -115,7 +115,7 @@ void frmSlut_EksisterendeData_Click() {
         // Another site's data: a later save must not offer the previous site's file.
         tilstand().FilNavn = "";
     }
-    VisInddata();
+    VisNyeInddata();
     UnloadFrmSlut();
 }
 
@@ -125,7 +125,7 @@ void frmSlut_NyeData_Click() {
     NulstilAlleData();
     GenopbygInddata();
     UnloadFrmSlut();
-    VisInddata();
+    VisNyeInddata();
 }
 
 void frmSlut_Fortryd_Click() {

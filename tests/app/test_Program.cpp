@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,6 +33,7 @@
 #include "support/RecordingBeskeder.h"
 #include "support/RecordingFilDialoger.h"
 #include "support/TempDir.h"
+#include "windows/Navigation.h"
 #include "windows/Vinduestilstand.h"
 
 namespace {
@@ -194,6 +199,7 @@ TEST(Program, ASiteTypedCalculatedPrintedAndSavedOnTheWayOutComesBackWhole) {
         EXPECT_EQ(tilstand().FilNavn, sti);
         EXPECT_EQ(vinduer().TilstandsNoegle, "OpenNoCalculations");
         EXPECT_EQ(Inddata(p.vindue()), indtastet);
+        EXPECT_EQ(p.vindue().focusWidget(), p.vindue().grid("TDBGrid4")->view());
     }
 }
 
@@ -207,7 +213,26 @@ struct Skridt {
     std::vector<std::string> bund;  // the visible bottom buttons' texts
     std::vector<std::string> nav;
     int standard;  // the bottom button with the default mark, -1 none
+    const char* fokus;  // "bot0" or the grid with the keyboard's focus
 };
+
+// The site written straight into the tables of a new site: typing it is the test above.
+void SkrivLokalitet() {
+    Tabeller& t = tabeller();
+    for (int b = 1; b <= 4; ++b) {
+        t.BoringData.saet(1, b + 1, "B" + std::to_string(b));
+        t.BoringData.saet(2, b + 1, "P" + std::to_string(b));
+        for (int i = 1; i <= 18; ++i)
+            t.AnalyseData.saet(i, b + 1, BeregnetLokalitetsAnalyser()[static_cast<std::size_t>(b - 1)]
+                                                                     [static_cast<std::size_t>(i - 1)]);
+        t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
+        t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);
+    }
+}
+
+QtKnap* Knap(const QtInddataVindue& w, const std::string& k) {
+    return k.rfind("bot", 0) == 0 ? w.botKey(k[3] - '0') : w.navKey(k[3] - '0');
+}
 
 TEST(Program, EverySevenModesReachedByTheButtonsShowsItsTabsAndButtons) {
     const std::string kk = "Inddata og Kvalitetskontrol";
@@ -221,46 +246,41 @@ TEST(Program, EverySevenModesReachedByTheButtonsShowsItsTabsAndButtons) {
     const std::vector<std::string> tilbage{"Inddata og kvalitetskontrol", "Geokemisk modellering"};
     const std::vector<Skridt> skridt{
         {"", "OpenNoCalculations", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0}, 0,
-         {"Kvalitetskontrol af data"}, {}, -1},
-        {"bot0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1},
-        {"bot3", "Grundvand", "Akvifer v 2.0 - Grundvand", {3}, 3, {}, tilbage, -1},
-        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
-        {"bot2", "GraficModelling", "Akvifer v 2.0 - Grafisk fremstilling", {1, 6}, 6, {}, tilbage, -1},
-        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
-        {"bot3", "Mellemregning", "Akvifer v 2.0 - Mellemregning", {7}, 7, {}, tilbage, -1},
-        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1},
+         {"Kvalitetskontrol af data"}, {}, -1, "TDBGrid4"},
+        {"bot0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1,
+         "TDBGrid3"},
+        {"bot3", "Grundvand", "Akvifer v 2.0 - Grundvand", {3}, 3, {}, tilbage, -1, "TDBGrid5"},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0, "bot0"},
+        {"bot2", "GraficModelling", "Akvifer v 2.0 - Grafisk fremstilling", {1, 6}, 6, {}, tilbage, -1, "TDBGrid23"},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0, "bot0"},
+        {"bot3", "Mellemregning", "Akvifer v 2.0 - Mellemregning", {7}, 7, {}, tilbage, -1, "TDBGrid20"},
+        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, -1,
+         "TDBGrid3"},
         {"nav1", "1stOrder", "Akvifer v 2.0 - 1. ordens model for naturlig nedbrydning", {9}, 9,
-         {"1. ordens model for nedbrydning"}, tilbage, -1},
+         {"1. ordens model for nedbrydning"}, tilbage, -1, "TDBGrid17"},
         {"bot0", "1stOrder", "Akvifer v 2.0 - 1. ordens model for naturlig nedbrydning", {9}, 9,
-         {"1. ordens model for nedbrydning"}, tilbage, -1},
-        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0},
-        {"bot1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 1},
+         {"1. ordens model for nedbrydning"}, tilbage, -1, "TDBGrid17"},
+        {"nav1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 0, "bot0"},
+        {"bot1", "AkvModelling", "Akvifer v 2.0 - Geokemisk modellering", {4, 5}, 4, modelBund, modelNav, 1, "bot0"},
         // A mode switch takes the mark from BotKey(0) only; BotKey(1) keeps the one
         // the run without forced equilibrium gave it.
-        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, 1},
+        {"nav0", "Kvalitetskontrol", "Akvifer v 2.0 - Inddata og Kvalitetskontrol", {0, 2}, 2, kvalBund, kvalNav, 1,
+         "TDBGrid3"},
     };
 
     KoerendeProgram p;
     p.program.start();
     p.startKnap("NyeData")->click();
     QtInddataVindue& w = p.vindue();
-    // The site written straight into the tables: typing it is the test above.
-    Tabeller& t = tabeller();
-    for (int b = 1; b <= 4; ++b) {
-        t.BoringData.saet(1, b + 1, "B" + std::to_string(b));
-        t.BoringData.saet(2, b + 1, "P" + std::to_string(b));
-        for (int i = 1; i <= 18; ++i)
-            t.AnalyseData.saet(i, b + 1, BeregnetLokalitetsAnalyser()[static_cast<std::size_t>(b - 1)]
-                                                                     [static_cast<std::size_t>(i - 1)]);
-        t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
-        t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);
-    }
+    SkrivLokalitet();
 
+    QApplication::processEvents();
+    const int fanehoejde = w.SSTab1()->height();
     for (const Skridt& s : skridt) {
         SCOPED_TRACE(std::string(s.noegle) + " by " + s.knap);
         const std::string k = s.knap;
         if (!k.empty()) {
-            QtKnap* knap = k.rfind("bot", 0) == 0 ? w.botKey(k[3] - '0') : w.navKey(k[3] - '0');
+            QtKnap* knap = Knap(w, k);
             ASSERT_TRUE(knap->isVisible());
             knap->click();
         }
@@ -285,7 +305,89 @@ TEST(Program, EverySevenModesReachedByTheButtonsShowsItsTabsAndButtons) {
         EXPECT_EQ(bund, s.bund);
         EXPECT_EQ(nav, s.nav);
         EXPECT_EQ(standard, s.standard);
+        EXPECT_EQ(w.SSTab1()->height(), fanehoejde);  // the tabs keep their size in every mode
+        // QPushButton::click gives no focus: a run that keeps the mode keeps it too.
+        const std::string f = s.fokus;
+        EXPECT_EQ(w.focusWidget(), f.rfind("bot", 0) == 0 ? static_cast<QWidget*>(Knap(w, f)) : w.grid(f)->view()) << f;
     }
+}
+
+// Holds back a window's exposes while it lives and exposes it whole after, as a window
+// manager that maps a window, maximises it and only then exposes it.
+struct SenereBlotlagt : QObject {
+    QWindow* w;
+    explicit SenereBlotlagt(QWindow* v) : w(v) { w->installEventFilter(this); }
+    ~SenereBlotlagt() override {
+        w->removeEventFilter(this);
+        QExposeEvent e(QRect(QPoint(), w->size()));
+        QCoreApplication::sendEvent(w, &e);
+    }
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Expose; }
+};
+
+// The keyboard and the screen through new data, the modes' tabs and a rebuild: the
+// site's name typed at once; every tab of a mode reached by Ctrl+PageDown from where
+// the keyboard is and by Right on the tab bar, hidden tabs passed over, the tab rules
+// met as by a click; the window rebuilt from the charts showing its own buttons only,
+// also when the window manager maximises it again before it is first painted.
+TEST(Program, NewDataTabsAndRebuildByKeyboardAndOnScreen) {
+    KoerendeProgram p;
+    p.program.start();
+    p.startKnap("NyeData")->click();
+    QtInddataVindue& w = p.vindue();
+    QApplication::setActiveWindow(&w);
+    auto skrivNavn = [](const QString& navn) {
+        for (QChar c : navn)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(c.toUpper().unicode()), c, {});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return TekstForm(tabeller().LokalitetData.hent(1, 1));
+    };
+    EXPECT_EQ(skrivNavn("Testgrund"), "Testgrund");
+
+    SkrivLokalitet();
+    // The button to the mode; the tabs reached by two keys, back where they began.
+    const std::vector<std::pair<std::string, std::vector<int>>> tilstande{
+        {"bot0", {0, 2}}, {"nav0", {5, 4}}, {"bot2", {1, 6}}};
+    for (const auto& [knap, faner] : tilstande) {
+        Knap(w, knap)->click();
+        SaetProcesdataAendret(true);  // the notice at each change from tab 5 to tab 4
+        for (bool bjaelke : {false, true}) {
+            if (bjaelke) w.SSTab1()->tabBar()->setFocus();
+            std::vector<int> naaet;
+            for (std::size_t i = 0; i < faner.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), bjaelke ? Qt::Key_Right : Qt::Key_PageDown,
+                                bjaelke ? Qt::NoModifier : Qt::ControlModifier);
+                naaet.push_back(w.SSTab1()->currentIndex());
+            }
+            EXPECT_EQ(naaet, faner) << knap << (bjaelke ? " Right" : " Ctrl+PageDown");
+        }
+    }
+    EXPECT_EQ(p.beskeder.tekster(), std::vector<std::string>(2, ProcesdataAendretBesked));
+
+    QApplication::processEvents();
+    const QSize stoerrelse = w.size();
+    w.afslut()->click();
+    // The hidden window given its normal size by the window system; shown, maximised
+    // again and exposed only after that.
+    QWindow* vindue = w.windowHandle();
+    w.setWindowState(Qt::WindowNoState);
+    vindue->resize(stoerrelse * 3 / 4);
+    QResizeEvent skjult(stoerrelse * 3 / 4, stoerrelse);
+    QCoreApplication::sendEvent(vindue, &skjult);
+    p.beskeder.svar.push_back(BeskedSvar::Nej);
+    {
+        SenereBlotlagt endnu(vindue);
+        p.slutKnap("NyeData")->click();
+        vindue->resize(stoerrelse);
+        QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    // The bottom rows on the screen against the same painted afresh.
+    const QRect bund(0, w.botKey(0)->y(), w.width(), w.height() - w.botKey(0)->y());
+    const QImage skaerm = w.screen()->grabWindow(w.winId()).toImage().copy(bund);
+    EXPECT_EQ(skaerm, w.grab(bund).toImage().convertToFormat(skaerm.format()));
+    QApplication::setActiveWindow(&w);
+    EXPECT_EQ(skrivNavn("Nygrund"), "Nygrund");
 }
 
 }  // namespace

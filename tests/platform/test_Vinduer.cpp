@@ -84,6 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                           r.klik(5);
                       },
                       {{0, 4}, {4, 5}}, 5},
+        // Tabs 1 and 6 shown, 6 current: next, next, previous, first, last.
+        FaneTilfaelde{"KeysPassHiddenTabsAndGoRoundTheEnds", skjul({0, 2, 3, 4, 5, 7, 8, 9}),
+                      [](auto& r) {
+                          r.faneblade().setCurrent(6);
+                          for (bool tilbage : {false, false, true}) r.faneblade().userNaeste(tilbage);
+                          for (bool sidste : {false, true}) r.faneblade().userYderste(sidste);
+                      },
+                      {{0, 6}, {6, 1}, {1, 6}, {6, 1}, {1, 6}}, 6},
         FaneTilfaelde{"BackToTheDesignWithoutNotification",
                       [](Faneblade& f) {
                           f.setCurrent(5);

@@ -12,12 +12,14 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLocale>
+#include <QPainter>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "celler/Talformat.h"
+#include "platform/qt/QtVinduer.h"
 
 namespace {
 
@@ -136,6 +138,10 @@ void QtChart::paintEvent(QPaintEvent* event) {
     // A paint that comes before the posted update draws the chart as it is now.
     opdater();
     QChartView::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(viewport());
+        TegnFokusramme(p, viewport()->rect().adjusted(2, 2, -2, -2), palette());
+    }
 }
 
 void QtChart::byg() {
@@ -309,10 +315,12 @@ void QtChart::showEvent(QShowEvent* event) {
 
 void QtChart::focusInEvent(QFocusEvent* event) {
     QChartView::focusInEvent(event);
+    viewport()->update();
     chart_.userFocusIn();
 }
 
 void QtChart::focusOutEvent(QFocusEvent* event) {
     QChartView::focusOutEvent(event);
+    viewport()->update();
     chart_.userFocusOut();
 }

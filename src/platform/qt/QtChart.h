@@ -8,7 +8,8 @@
 // A drawing is a score of program calls, and a tab being shown resizes its chart
 // several times while its layout settles: the view only notes what changed and
 // builds the chart once, when the event loop comes round (before it paints), and
-// not at all while the chart is hidden.
+// not at all while the chart is hidden. With the keyboard's focus it shows the
+// focus frame.
 #include <QChartView>
 #include <QPointer>
 

@@ -128,8 +128,11 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     };
     auto* botRaekke = knapRaekke(kontroller.BotKey, botKeys_, QStringLiteral("BotKey"));
     // The row keeps its height in the modes without bottom buttons, so the tabs do
-    // not change size (and are not laid out and drawn anew) at every mode switch.
-    botRaekke->addStrut(botKeys_[0]->sizeHint().height());
+    // not change size (and are not laid out and drawn anew) at every mode switch. A
+    // strut would not do: a row of hidden buttons counts as empty and takes no room.
+    auto* stolpe = new QWidget(this);
+    stolpe->setFixedSize(0, botKeys_[0]->sizeHint().height());
+    botRaekke->addWidget(stolpe);
     auto* navRaekke = knapRaekke(kontroller.NavKey, navKeys_, QStringLiteral("NavKey"));
     afslut_ = new QtKnap(kontroller.Afslut, this);
     afslut_->setObjectName(QStringLiteral("Afslut"));

@@ -87,6 +87,8 @@ void QtMenuVindue::aendret() {
     }
     setVisible(vindue_.shown());
     if (vindue_.shown()) {
+        // Each time it opens, the keyboard on its first button.
+        if (!knapper_.empty()) knapper_.front()->setFocus(Qt::OtherFocusReason);
         raise();
         activateWindow();
     }

@@ -6,8 +6,12 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 
@@ -43,12 +47,27 @@ void TastaturKnap(QAbstractButton* knap) {
     knap->installEventFilter(new EnterTrykker(knap));
 }
 
+void TegnFokusramme(QPainter& p, const QRect& r, const QPalette& palette) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.restore();
+}
+
 // ---------------------------------------------------------------- tabs
 
 QtFaneblade::QtFaneblade(Faneblade& faneblade, QWidget* parent) : QTabWidget(parent), faneblade_(faneblade) {
     setUsesScrollButtons(true);
     tabBar()->setExpanding(false);
     connect(this, &QTabWidget::currentChanged, this, &QtFaneblade::brugerValgte);
+    tabBar()->installEventFilter(this);
+    for (auto [tast, tilbage] : {std::pair{Qt::Key_PageDown, false}, std::pair{Qt::Key_PageUp, true}}) {
+        auto* genvej = new QShortcut(QKeySequence(Qt::CTRL | tast), this);
+        genvej->setContext(Qt::WindowShortcut);
+        connect(genvej, &QShortcut::activated, this, [this, tilbage] { faneblade_.userNaeste(tilbage); });
+    }
     faneblade_.setVisning(this);
 }
 
@@ -73,6 +92,28 @@ void QtFaneblade::aendret() {
     }
     const int c = faneblade_.current();
     if (c < count() && faneblade_.visible(c) && currentIndex() != c) setCurrentIndex(c);
+}
+
+bool QtFaneblade::eventFilter(QObject* o, QEvent* e) {
+    if (o != tabBar() || e->type() != QEvent::KeyPress) return QTabWidget::eventFilter(o, e);
+    const auto* tast = static_cast<QKeyEvent*>(e);
+    if ((tast->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (tast->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: faneblade_.userNaeste(tast->key() == Qt::Key_Left); return true;
+    case Qt::Key_Home:
+    case Qt::Key_End: faneblade_.userYderste(tast->key() == Qt::Key_End); return true;
+    default: return false;
+    }
+}
+
+void QtFaneblade::keyPressEvent(QKeyEvent* e) {
+    const bool tab = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
+    if (tab && (e->modifiers() & Qt::ControlModifier)) {
+        faneblade_.userNaeste(e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
+    QTabWidget::keyPressEvent(e);
 }
 
 void QtFaneblade::brugerValgte(int fane) {
@@ -109,6 +150,19 @@ bool QtKnap::focusNextPrevChild(bool next) {
         return true;
     }
     return QPushButton::focusNextPrevChild(next);
+}
+
+void QtKnap::fokusOenskes() {
+    if (isVisible()) setFocus(Qt::OtherFocusReason);
+}
+
+void QtKnap::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    o.state &= ~QStyle::State_HasFocus;
+    p.drawControl(QStyle::CE_PushButton, o);
+    if (hasFocus()) TegnFokusramme(p, rect().adjusted(3, 3, -3, -3), palette());
 }
 
 void QtKnap::aendret() {
@@ -201,6 +255,11 @@ void QtVindue::closeEvent(QCloseEvent* event) {
         // opens the end window instead of closing).
         if (!vindue_.shown() && !isHidden()) hide();
     }
+}
+
+void QtVindue::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    update();
 }
 
 void QtVindue::changeEvent(QEvent* event) {

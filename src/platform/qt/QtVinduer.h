@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QEventLoop;
 class QKeyEvent;
+class QPainter;
 
 // Enter or Return without a modifier but the keypad's.
 bool ErEnter(const QKeyEvent* event);
@@ -32,10 +33,17 @@ void HoldIndenforSkaermen(QWidget& w);
 // Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
 void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
 
+// The keyboard's focus frame, drawn inside r: a dashed line in the text colour,
+// unlike the default button's highlighted outline.
+void TegnFokusramme(QPainter& p, const QRect& r, const QPalette& palette);
+
 // The tab control over a QTabWidget. Every change the program makes is applied with
 // the widget's signals blocked: Qt moves and reports the current tab on its own
 // when tabs are hidden, while the control raises its notifications itself. Only a
-// change the user makes reaches the control, as userSelect.
+// change the user makes reaches the control, as userSelect, or by the keys as
+// userNaeste and userYderste: Left, Right, Home and End on the tab bar, Ctrl+Tab
+// where no pane takes it, and Ctrl+PageDown, Ctrl+PageUp anywhere in the window.
+// Qt's own keys would step onto tabs hidden in the mode.
 class QtFaneblade : public QTabWidget, public FanebladVisning {
     Q_OBJECT
 public:
@@ -48,6 +56,10 @@ public:
 
     // FanebladVisning
     void aendret() override;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void brugerValgte(int fane);
@@ -68,9 +80,13 @@ public:
 
     // KnapVisning
     void aendret() override;
+    void fokusOenskes() override;
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    // The style's own focus mark looks like the default button's: a focused button
+    // shows the focus frame instead, always, not only after a Tab.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Knap& knap_;
@@ -97,6 +113,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Repainted whole at every resize: a window the window manager resizes between its
+    // show and its first paint (the rebuilt work window, maximised again) is otherwise
+    // painted only where it was marked at the show, and the rest shows what the window
+    // held before it was hidden, buttons of the previous mode included.
+    void resizeEvent(QResizeEvent* event) override;
     // Back from maximised, the window manager gives the normal size and place again:
     // they are held within the screen then too.
     void changeEvent(QEvent* event) override;

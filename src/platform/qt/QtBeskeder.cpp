@@ -83,9 +83,9 @@ private:
         switch (tast->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            knap = boks_.defaultButton();
-            break;
         case Qt::Key_Space:
+            // The focused button, which the box marks as the one Enter presses once
+            // Tab or an arrow has moved to it; else the default button.
             knap = qobject_cast<QAbstractButton*>(boks_.focusWidget());
             if (!knap) knap = boks_.defaultButton();
             break;

@@ -17,9 +17,9 @@ BeskedSvar beskedSvar(const QMessageBox& boks);
 
 // A box is answered by a click on a button at any time, by the keyboard only once
 // the user can have read it: while it is shown no key reaches another window, and
-// its keys are dropped until the keyboard has been quiet for roTid. Then Enter
-// answers with the default button, Space with the focused one, Esc where the box
-// takes Esc; the arrows and Tab move between the buttons. So keys typed on ahead of
+// its keys are dropped until the keyboard has been quiet for roTid. Then Enter and
+// Space answer with the focused button (at first the default one), Esc where the
+// box takes Esc; the arrows and Tab move between the buttons. So keys typed on ahead of
 // a refusal neither close its message unseen nor land in a cell after it.
 class QtBeskeder : public BeskedService {
 public:

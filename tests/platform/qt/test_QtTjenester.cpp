@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <utility>
@@ -100,6 +101,26 @@ TEST(QtBeskeder, TheServiceAnswersWithTheButtonTheUserPressed) {
         });
         EXPECT_EQ(service.vis("Gem?", BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data"),
                   std::string(knap) == "Ja" ? BeskedSvar::Ja : BeskedSvar::Nej);
+    }
+}
+
+// After the quiet, Enter and Space press the button the box marks: the default one
+// until Tab or an arrow moves to the other.
+TEST(QtBeskeder, TheKeyboardAnswersWithTheMarkedButton) {
+    QtBeskeder service(std::chrono::milliseconds(0));
+    const std::vector<std::pair<std::vector<int>, BeskedSvar>> tilfaelde{
+        {{Qt::Key_Return}, BeskedSvar::Ja},           {{Qt::Key_Space}, BeskedSvar::Ja},
+        {{Qt::Key_Tab, Qt::Key_Return}, BeskedSvar::Nej}, {{Qt::Key_Right, Qt::Key_Space}, BeskedSvar::Nej},
+        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter}, BeskedSvar::Ja},
+    };
+    for (const auto& [taster, svar] : tilfaelde) {
+        QTimer::singleShot(0, [taster] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                    for (int k : taster) tast(b->focusWidget() ? b->focusWidget() : b, k);
+        });
+        EXPECT_EQ(service.vis("Gem?", BeskedIkon::Spoergsmaal, BeskedKnapper::JaNej, "Gem Data"), svar)
+            << taster.size() << " keys";
     }
 }
 

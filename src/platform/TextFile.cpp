@@ -333,6 +333,17 @@ bool TextFileOut::open(const std::string& path) {
 void TextFileOut::setLockCall(int (*call)(int, int)) { lockCall = call ? call : ::flock; }
 void TextFileOut::setLockWait(std::chrono::milliseconds wait) { lockWait = wait; }
 
+// A link planted at the name is never followed, and O_EXCL refuses anything found
+// there. Others may read it as they may read the file, so they can lock it.
+int TextFileOut::createTemp() const {
+    int fd;
+    do {
+        fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      static_cast<mode_t>((mode_ & 0444) | 0600));
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 // The temporary file is locked from its creation to its rename, and only the
 // holder of its lock may rename or remove it: so a save never renames a file
 // that another save is still writing, nor removes one that a save will rename.
@@ -350,14 +361,7 @@ bool TextFileOut::claimTemp() {
     };
     for (;;) {
         if (std::chrono::steady_clock::now() > giveUp) break;
-        // A link planted at the name is never followed, and O_EXCL refuses
-        // anything found there. Others may read it as they may read the file, so
-        // they can lock it.
-        int fd;
-        do {
-            fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          static_cast<mode_t>((mode_ & 0444) | 0600));
-        } while (fd < 0 && errno == EINTR);
+        const int fd = createTemp();
         if (fd >= 0) {
             Lock got;
             while ((got = tryLock(fd)) == Lock::Busy && waitABit()) {
@@ -404,11 +408,7 @@ bool TextFileOut::claimTemp() {
 bool TextFileOut::claimOwnTemp() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp_ = ownTempName(name_);
-        int fd;
-        do {
-            fd = ::openat(dir_, temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          static_cast<mode_t>((mode_ & 0444) | 0600));
-        } while (fd < 0 && errno == EINTR);
+        const int fd = createTemp();
         if (fd >= 0) {
             fd_ = fd;
             removeStaleOwnTemps();

@@ -109,6 +109,7 @@ public:
 private:
     enum class Leftover { Removed, Busy, Failed, Unlockable };
     bool fail(RunError e);
+    int createTemp() const;  // the file at temp_, made exclusively: its descriptor, or -1
     bool claimTemp();
     bool claimOwnTemp();
     Leftover removeLeftover();

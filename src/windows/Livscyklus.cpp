@@ -27,17 +27,6 @@ std::string Valgt(const std::optional<std::string>& navn) { return navn.value_or
 
 Vindue& frmInddata() { return inddataKontroller().frmInddata; }
 
-// The grid's first editable cell in reading order made current.
-void FoersteRedigerbareCelle(Grid& g) {
-    for (int r = 0; r < g.rowCount(); ++r)
-        for (int c = 0; c < g.columnCount(); ++c)
-            if (g.cellEditable(r, c)) {
-                g.setRow(r);
-                g.setCol(c);
-                return;
-            }
-}
-
 }  // namespace
 
 std::string VaelgDatafilTilAabning(const std::string& titel) {
@@ -57,11 +46,9 @@ void VisInddata() { frmInddata().show(); }
 
 void VisNyeInddata() {
     VisInddata();
-    // A site is typed from its top, the site's name: the site grid's first editable
-    // cell current and the keyboard there.
-    Grid& g = inddataGrids().grid("TDBGrid4");
-    FoersteRedigerbareCelle(g);
-    g.setFocus();
+    // A site is typed from its top, the site's name: the grid, just bound to its
+    // table, makes its first editable cell current as it takes the keyboard.
+    inddataGrids().grid("TDBGrid4").setFocus();
 }
 
 void GenopbygInddata() {

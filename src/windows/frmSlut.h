@@ -21,8 +21,9 @@ GemUdfald frmSlut_GemAlt_Click();
 // and is written, a cancel writes nothing; back to the same work window.
 void frmSlut_SaveContinue_Click();
 // "Indlæs eksisterende data": offers a save (answered "Ja", a cancelled or failed save
-// stops the action), then the open dialog and the file read into a rebuilt work window. A file that cannot be read puts back the data as it
-// was; one that fails its check is kept as new data without a file name.
+// stops the action), then the open dialog and the file read into a rebuilt work
+// window. A file that cannot be read puts back the data as it was; one that fails
+// its check is kept as new data without a file name.
 void frmSlut_EksisterendeData_Click();
 // "Opret nye data": offers a save (answered "Ja", a cancelled or failed save stops the
 // action), then empty data in a rebuilt work window.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -319,6 +320,15 @@ void QtGridView::lukEditor() {
     editor_ = nullptr;
     const MidlertidigVaerdi lukker(lukker_, true);
     QTableView::closeEditor(e, QAbstractItemDelegate::NoHint);
+}
+
+void QtGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    const QRect foer = visualRect(index);
+    const int vandret = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    const int synlig = viewport()->width() - foer.left();
+    if (foer.isValid() && foer.left() >= 0 && synlig * 5 >= foer.width() * 4)
+        horizontalScrollBar()->setValue(vandret);
 }
 
 void QtGridView::foelgAktuelCelle() {

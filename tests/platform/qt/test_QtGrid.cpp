@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -393,6 +394,21 @@ TEST_F(QtGridTest, AClickBesideTheCellsEntersTheGridOnAnEditableCell) {
     EXPECT_TRUE(v->hasFocus());
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
     EXPECT_TRUE(v->selectionModel()->isSelected(w->model()->index(0, 1)));
+}
+
+// A value column a few pixels short of room is not scrolled to sideways, so the
+// labels stay in sight; one mostly out of sight is.
+TEST_F(QtGridTest, ACellAlmostInSightKeepsTheLabelsInSight) {
+    QtGridView* v = w->view();
+    for (const auto& [mangler, rullet] : {std::pair{6, false}, std::pair{v->columnWidth(2) - 20, true}}) {
+        v->setCurrentIndex(w->model()->index(0, 0));
+        v->horizontalScrollBar()->setValue(0);
+        w->resize(w->width() - v->viewport()->width() + v->columnViewportPosition(2) + v->columnWidth(2) - mangler,
+                  w->height());
+        QApplication::processEvents();
+        v->setCurrentIndex(w->model()->index(1, 2));
+        EXPECT_EQ(v->horizontalScrollBar()->value() > 0, rullet) << mangler;
+    }
 }
 
 TEST(QtInddataGrids, EveryGridHasAViewAndTDBGrid6ShowsItsUnitList) {

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "celler/MidlertidigVaerdi.h"
+#include "platform/qt/QtVinduer.h"
 
 namespace {
 
@@ -37,11 +38,6 @@ QString redigeringstekst(const Grid& g, int r, int c) {
 
 // Pixels around a cell's text: the style's margins and the grid line.
 constexpr int CelleMargen = 10;
-
-bool erEnter(const QKeyEvent* e) {
-    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-           (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 
 bool fokusIndenfor(const QWidget* w) {
     for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
@@ -251,7 +247,7 @@ bool QtGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* eve
 }
 
 bool QtGridView::editorTast(QKeyEvent* event) {
-    if (erEnter(event)) {
+    if (ErEnter(event)) {
         grid_.userEnter();
         return true;
     }
@@ -289,7 +285,7 @@ bool QtGridView::event(QEvent* event) {
 void QtGridView::keyPressEvent(QKeyEvent* event) {
     // Enter passes over a cell as after an edit, and never reaches the window's
     // default button: that is for Enter outside the grids.
-    if (erEnter(event)) {
+    if (ErEnter(event)) {
         grid_.userEnter();
         event->accept();
         return;

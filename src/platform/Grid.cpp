@@ -359,18 +359,18 @@ bool Grid::vaelgRedigerbarCelle() {
     if (cellEditable(row_, col_)) return true;
     if (sidstRedigeret_ && cellEditable(sidstRedigeret_->first, sidstRedigeret_->second))
         return moveTo(sidstRedigeret_->first, sidstRedigeret_->second);
-    const auto celle = redigerbarCelle(0, rowCount() - 1, false);
+    const auto celle = synligCelle(0, rowCount() - 1, false);
     return celle && moveTo(celle->first, celle->second);
 }
 
-std::optional<std::pair<int, int>> Grid::redigerbarCelle(int r0, int r1, bool sidste) const {
+std::optional<std::pair<int, int>> Grid::synligCelle(int r0, int r1, bool sidste, bool alle) const {
     const int n = columnCount();
     const int antal = (r1 - r0 + 1) * n;
     for (int k = 0; k < antal; ++k) {
         const int i = r0 * n + (sidste ? antal - 1 - k : k);
         const int r = i / n;
         const int c = i % n;
-        if (column(c).visible() && cellEditable(r, c)) return std::pair{r, c};
+        if (column(c).visible() && (alle || cellEditable(r, c))) return std::pair{r, c};
     }
     return std::nullopt;
 }
@@ -446,15 +446,16 @@ bool Grid::userTast(GridTast tast) {
     if (edit_) return false;
     // A drop-down cell takes picks, not text: emptying it would skip its pick's run.
     const bool tekstcelle = cellEditable(row_, col_) && !column(col_).valueList().isDropDown();
+    const bool kunResultater = !synligCelle(0, rowCount() - 1, false);
     std::optional<std::pair<int, int>> maal;
     switch (tast) {
     case GridTast::Hjem:
     case GridTast::Slut:
-        maal = redigerbarCelle(row_, row_, tast == GridTast::Slut);
+        maal = synligCelle(row_, row_, tast == GridTast::Slut, kunResultater);
         break;
     case GridTast::GridHjem:
     case GridTast::GridSlut:
-        maal = redigerbarCelle(0, rowCount() - 1, tast == GridTast::GridSlut);
+        maal = synligCelle(0, rowCount() - 1, tast == GridTast::GridSlut, kunResultater);
         break;
     case GridTast::Tilbage:
         if (tekstcelle) userType("");

@@ -271,7 +271,8 @@ public:
     //     to the cell beside (at the grid's edge the cell stays); without an editor
     //     only the move.
     //   Hjem/Slut: the first/last cell of the row that takes keys; GridHjem/GridSlut
-    //     those of the grid, in reading order.
+    //     those of the grid, in reading order. In a grid of results only, where no
+    //     cell takes keys, the first/last cell.
     //   Tilbage: an editor opened by a key with an empty text (the view opens it).
     //   Slet: the cell emptied and committed as an emptied value on Enter.
     bool userTast(GridTast tast);
@@ -323,8 +324,9 @@ private:
     bool beginEdit();
     bool moveTo(int row, int col);
     bool sidelaens(int skridt);
-    // The first (or last) editable, visible cell of rows r0..r1 in reading order.
-    std::optional<std::pair<int, int>> redigerbarCelle(int r0, int r1, bool sidste) const;
+    // The first (or last) visible cell of rows r0..r1 in reading order, one that
+    // takes keys unless alle.
+    std::optional<std::pair<int, int>> synligCelle(int r0, int r1, bool sidste, bool alle = false) const;
     bool commit();
     void fokuser();  // the focus to the grid, as the view is asked
     int columnIndexOf(const GridColumn* c) const;

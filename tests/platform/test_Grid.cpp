@@ -127,6 +127,12 @@ TEST_F(GridTest, CaretKeysCellsWithoutTextAndCaptions) {
     EXPECT_TRUE(r.clickHeader(2));  // commits, then the column's first editable cell
     EXPECT_EQ(hændelser.size(), 1u);
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 2));
+    // A grid of results only: Home and End go to its first and last cells.
+    for (int c : {1, 2}) grid.column(c).setLocked(true);
+    EXPECT_TRUE(r.key(GridTast::Hjem));
+    EXPECT_EQ(grid.col(), 0);
+    EXPECT_TRUE(r.key(GridTast::GridSlut));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
 }
 
 // What each way of leaving an edit does to the event and the table.

@@ -97,40 +97,23 @@ TEST_F(GridTest, EnterMovesDownTabMovesToTheNextEditableCell) {
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
 }
 
-// Left and Right belong to an editor opened by F2 or clicked into; keys that change
-// text do nothing on a locked or a drop-down cell; Home and a caption skip both.
-TEST_F(GridTest, CaretKeysCellsWithoutTextAndCaptions) {
-    ASSERT_TRUE(r.click(1, 2));
-    ASSERT_TRUE(grid.userStartEdit());
-    EXPECT_FALSE(r.key(GridTast::Hoejre));
-    ASSERT_TRUE(grid.userType("8"));
-    grid.userKlikIEditor();
-    EXPECT_FALSE(r.key(GridTast::Venstre));
-    EXPECT_FALSE(r.key(GridTast::Hjem));
-    EXPECT_TRUE(grid.editing());
-    r.escape();
+// Keys that change text do nothing on a locked or a drop-down cell; a caption of a
+// column without an editable cell only brings the keyboard; in a grid of results
+// only, Home and End go to its first and last cells.
+TEST_F(GridTest, KeysAndCaptionsOnCellsThatTakeNoText) {
+    tabel.saet(3, 1, "B1");
     grid.column(1).valueList().setPresentation(ListePraesentationRulleliste);
     for (int col : {0, 1}) {
-        ASSERT_TRUE(r.click(1, col));
-        EXPECT_TRUE(r.key(GridTast::Tilbage));
-        EXPECT_TRUE(r.key(GridTast::Slet));
+        ASSERT_TRUE(r.click(2, col));
+        EXPECT_TRUE(r.key(GridTast::Tilbage) && r.key(GridTast::Slet));
         EXPECT_FALSE(grid.editing());
     }
     EXPECT_TRUE(hændelser.empty());
-    ASSERT_TRUE(r.click(2, 0));
-    EXPECT_TRUE(r.key(GridTast::Hjem));
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 1));
-    EXPECT_TRUE(r.clickHeader(0));  // no editable cell: only the keyboard comes
+    EXPECT_TRUE(r.clickHeader(0));
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 1));
     EXPECT_TRUE(grid.hasFocus());
-    ASSERT_TRUE(r.type(1, 2, "x"));
-    EXPECT_TRUE(r.clickHeader(2));  // commits, then the column's first editable cell
-    EXPECT_EQ(hændelser.size(), 1u);
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 2));
-    // A grid of results only: Home and End go to its first and last cells.
     for (int c : {1, 2}) grid.column(c).setLocked(true);
-    EXPECT_TRUE(r.key(GridTast::Hjem));
-    EXPECT_EQ(grid.col(), 0);
+    EXPECT_TRUE(r.key(GridTast::Hjem) && grid.col() == 0);
     EXPECT_TRUE(r.key(GridTast::GridSlut));
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
 }

@@ -359,10 +359,20 @@ bool Grid::vaelgRedigerbarCelle() {
     if (cellEditable(row_, col_)) return true;
     if (sidstRedigeret_ && cellEditable(sidstRedigeret_->first, sidstRedigeret_->second))
         return moveTo(sidstRedigeret_->first, sidstRedigeret_->second);
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c)
-            if (column(c).visible() && cellEditable(r, c)) return moveTo(r, c);
-    return false;
+    const auto celle = synligCelle(0, rowCount() - 1, false);
+    return celle && moveTo(celle->first, celle->second);
+}
+
+std::optional<std::pair<int, int>> Grid::synligCelle(int r0, int r1, bool sidste, bool alle) const {
+    const int n = columnCount();
+    const int antal = (r1 - r0 + 1) * n;
+    for (int k = 0; k < antal; ++k) {
+        const int i = r0 * n + (sidste ? antal - 1 - k : k);
+        const int r = i / n;
+        const int c = i % n;
+        if (column(c).visible() && (alle || cellEditable(r, c))) return std::pair{r, c};
+    }
+    return std::nullopt;
 }
 
 void Grid::userFocusOut() { focused_ = false; }
@@ -374,10 +384,19 @@ bool Grid::userMoveTo(int row, int col) {
     return moveTo(row, col);
 }
 
-bool Grid::userStartEdit() { return beginEdit(); }
+bool Grid::userStartEdit(bool vedTast) {
+    const bool ny = !edit_;
+    if (!beginEdit()) return false;
+    if (ny) edit_->vedTast = vedTast;
+    return true;
+}
+
+void Grid::userKlikIEditor() {
+    if (edit_) edit_->vedTast = false;
+}
 
 bool Grid::userType(const std::string& text) {
-    if (!beginEdit()) return false;
+    if (!userStartEdit(true)) return false;
     edit_->text = text;
     edit_->value = Variant(text);
     edit_->changed = text != edit_->originalText;
@@ -407,6 +426,68 @@ bool Grid::userTab(bool tilbage) {
         }
     }
     return false;
+}
+
+bool Grid::sidelaens(int skridt) {
+    if (edit_ && !edit_->vedTast) return false;
+    const int row = edit_ ? edit_->row : row_;
+    const int col = edit_ ? edit_->col : col_;
+    if (!commit()) return true;
+    for (int c = col + skridt; c >= 0 && c < columnCount(); c += skridt)
+        if (column(c).visible()) {
+            moveTo(row, c);
+            break;
+        }
+    return true;
+}
+
+bool Grid::userTast(GridTast tast) {
+    if (tast == GridTast::Venstre || tast == GridTast::Hoejre) return sidelaens(tast == GridTast::Venstre ? -1 : 1);
+    if (edit_) return false;
+    // A drop-down cell takes picks, not text: emptying it would skip its pick's run.
+    const bool tekstcelle = cellEditable(row_, col_) && !column(col_).valueList().isDropDown();
+    const bool kunResultater = !synligCelle(0, rowCount() - 1, false);
+    std::optional<std::pair<int, int>> maal;
+    switch (tast) {
+    case GridTast::Hjem:
+    case GridTast::Slut:
+        maal = synligCelle(row_, row_, tast == GridTast::Slut, kunResultater);
+        break;
+    case GridTast::GridHjem:
+    case GridTast::GridSlut:
+        maal = synligCelle(0, rowCount() - 1, tast == GridTast::GridSlut, kunResultater);
+        break;
+    case GridTast::Tilbage:
+        if (tekstcelle) userType("");
+        break;
+    case GridTast::Slet:
+        if (tekstcelle && userType("")) commit();
+        break;
+    default:
+        break;
+    }
+    if (maal) moveTo(maal->first, maal->second);
+    return true;
+}
+
+bool Grid::userKlikPaaOverskrift(int col) {
+    if (col < 0 || col >= columnCount()) return false;
+    for (int r = 0; r < rowCount(); ++r)
+        if (cellEditable(r, col)) {
+            if (!moveTo(r, col)) return false;
+            break;
+        }
+    // The header of the edited column, or of one with no editable cell.
+    if (!commit()) return false;
+    fokuser();
+    return true;
+}
+
+bool Grid::userKlikUdenforCeller() {
+    // A refused commit has put the keyboard back in the grid already.
+    if (!commit()) return false;
+    fokuser();
+    return true;
 }
 
 bool Grid::userPick(int itemIndex) {

@@ -26,6 +26,10 @@
 // Value-list presentation: 2 shows the list as a drop-down on the cell.
 inline constexpr int ListePraesentationRulleliste = 2;
 
+// The keys whose meaning in a grid is the grid's own (Grid::userTast); a view
+// passes them in with no modifier but Ctrl on Hjem and Slut (GridHjem, GridSlut).
+enum class GridTast { Venstre, Hoejre, Hjem, Slut, GridHjem, GridSlut, Tilbage, Slet };
+
 class Grid;
 class GridColumn;
 
@@ -242,8 +246,15 @@ public:
 
     // ---- The user's side: called by a view or by the tests' double ----
     bool userMoveTo(int row, int col);     // click or keyboard move
-    bool userStartEdit();                  // opens the editor on the current cell
-    bool userType(const std::string& text);  // the editor's whole new text
+    // Opens the editor on the current cell: by F2, a click or a double click, or
+    // (vedTast) by a key that replaces the cell's text. Only an editor opened by a
+    // key is left by Left and Right; in the others they move the caret.
+    bool userStartEdit(bool vedTast = false);
+    // The user clicked into the open editor: from now on it keeps Left and Right.
+    void userKlikIEditor();
+    // The editor's whole new text; typed into a cell without an editor it opens one
+    // as a key does.
+    bool userType(const std::string& text);
     bool userCommit();                     // commit, the current cell stays
     // Enter, with or without an edit: commit; once accepted the cell below becomes
     // current (on the last row the cell stays), so a column of values is typed
@@ -253,6 +264,24 @@ public:
     // reading order becomes current. False when there is none and the commit was
     // accepted: the focus leaves the grid. A refusal keeps it (true).
     bool userTab(bool tilbage);
+    // Left, Right, Home, End, Backspace, Delete. False when the key is the open
+    // editor's own (its caret, its text); true when the grid took it, though it
+    // may have done nothing (Home in a row with no editable cell):
+    //   Venstre/Hoejre: in an editor opened by a key, commit as Enter does and on
+    //     to the cell beside (at the grid's edge the cell stays); without an editor
+    //     only the move.
+    //   Hjem/Slut: the first/last cell of the row that takes keys; GridHjem/GridSlut
+    //     those of the grid, in reading order. In a grid of results only, where no
+    //     cell takes keys, the first/last cell.
+    //   Tilbage: an editor opened by a key with an empty text (the view opens it).
+    //   Slet: the cell emptied and committed as an emptied value on Enter.
+    bool userTast(GridTast tast);
+    // A click on a column's header: its first cell that takes keys becomes current,
+    // and the keyboard comes to the grid.
+    bool userKlikPaaOverskrift(int col);
+    // A click on the grid's empty area: an open edit is committed as by a click on
+    // another cell, and the keyboard stays in (or comes to) the grid.
+    bool userKlikUdenforCeller();
     bool userPick(int itemIndex);          // pick from the drop-down of the current cell
     void userEscape();                     // drops the edit
     // The focus arrived (Tab, Shift+Tab, the program). Keys are typed into the
@@ -286,6 +315,7 @@ private:
         std::string text;
         Variant value;
         bool changed = false;
+        bool vedTast = false;  // opened by a key that replaced the text
     };
 
     void kald(const std::string& k);
@@ -293,6 +323,10 @@ private:
     void dropEdit();
     bool beginEdit();
     bool moveTo(int row, int col);
+    bool sidelaens(int skridt);
+    // The first (or last) visible cell of rows r0..r1 in reading order, one that
+    // takes keys unless alle.
+    std::optional<std::pair<int, int>> synligCelle(int r0, int r1, bool sidste, bool alle = false) const;
     bool commit();
     void fokuser();  // the focus to the grid, as the view is asked
     int columnIndexOf(const GridColumn* c) const;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -29,10 +30,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // Types a script where the keyboard's focus is at each step, on a message box while
-// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Ctrl+Tab}", "{Shift+Tab}",
-// "{Esc}", "{Up}" and "{Right}" are those keys; "{Klik r c}" a click just inside the
-// left edge of a cell of `grid`; "{Pause}" waits `pause`; the keys between "{Kø}" and
-// "{/Kø}" are queued at once, as when typed faster than the program takes them in.
+// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Left}", "{F2}", "{Ctrl+End}"
+// and the others named in tast() are those keys; "{Klik r c}" a click just inside the
+// left edge of a cell of `grid`, "{Tomt}" a click on its empty area, "{Overskrift
+// TDBGrid1 5}" one on a column's caption; "{Pause}" waits `pause`; the keys between
+// "{Kø}" and "{/Kø}" are queued at once, as when typed faster than the program takes
+// them in.
 struct Maskinskriver {
     QString script;
     std::chrono::milliseconds takt = 20ms, pause = 0ms;
@@ -56,7 +59,10 @@ struct Maskinskriver {
             {"Enter", {Qt::Key_Return, Qt::NoModifier}}, {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
             {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}}, {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
             {"Esc", {Qt::Key_Escape, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
-            {"Right", {Qt::Key_Right, Qt::NoModifier}}};
+            {"Right", {Qt::Key_Right, Qt::NoModifier}}, {"Left", {Qt::Key_Left, Qt::NoModifier}},
+            {"F2", {Qt::Key_F2, Qt::NoModifier}}, {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"Delete", {Qt::Key_Delete, Qt::NoModifier}}, {"Home", {Qt::Key_Home, Qt::NoModifier}},
+            {"End", {Qt::Key_End, Qt::NoModifier}}, {"Ctrl+End", {Qt::Key_End, Qt::ControlModifier}}};
         if (o.size() > 1) return {navne.at(o).first, QString(), navne.at(o).second};
         return {o[0].unicode() < 128 ? Qt::Key(o[0].toUpper().unicode()) : Qt::Key_unknown, o, Qt::NoModifier};
     }
@@ -75,6 +81,16 @@ struct Maskinskriver {
             grid->scrollTo(celle);
             const QRect r = grid->visualRect(celle);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.center().y()));
+        } else if (o == "Tomt") {
+            const QPoint hjoerne = grid->viewport()->rect().bottomRight() - QPoint(2, 2);
+            ASSERT_FALSE(grid->indexAt(hjoerne).isValid());
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, hjoerne);
+        } else if (o.startsWith("Overskrift")) {
+            auto* andet = grid->window()->findChild<QtGrid*>(o.split(' ')[1])->view();
+            QHeaderView* h = andet->horizontalHeader();
+            const int c = o.split(' ')[2].toInt();
+            QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                              QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
         } else if (o == "Kø") {
             for (QString k = ord(); k != "/Kø"; k = ord())
                 for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -230,6 +246,25 @@ INSTANTIATE_TEST_SUITE_P(
         // Into a grid onto a cell that takes keys.
         Tilfaelde{"TabEfterSidsteCelle", {"TDBGrid4", 4, 1}, 1, "{Tab}", {}, {"TDBGrid22", 0, 2}},
         Tilfaelde{"ShiftTabFraFoersteCelle", {"TDBGrid22", 0, 2}, 1, "{Shift+Tab}", {}, {"TDBGrid4", 0, 1}},
+        // Across the boreholes with the arrows, as in a spreadsheet; F2 keeps them for the caret.
+        Tilfaelde{"HoejrePilGaarTilNaesteBoring", {"TDBGrid1", 3, 2}, 1, "5{Right}6{Right}7{Enter}",
+                  {{"TDBGrid1", 3, 2, "5"}, {"TDBGrid1", 3, 3, "6"}, {"TDBGrid1", 3, 4, "7"}}, {"TDBGrid1", 4, 4}},
+        Tilfaelde{"PileVedKantenOgTilbage", {"TDBGrid1", 3, 6}, 1, "5{Right}{Left}4{Left}",
+                  {{"TDBGrid1", 3, 6, "5"}, {"TDBGrid1", 3, 5, "4"}}, {"TDBGrid1", 3, 4}},
+        Tilfaelde{"F2FlytterKunMarkoeren", {"TDBGrid1", 4, 3}, 1, "{F2}{End}{Left}5{Enter}", {{"TDBGrid1", 4, 3, "30,52"}},
+                  {"TDBGrid1", 5, 3}},
+        Tilfaelde{"AfvistVedHoejrePil", {"TDBGrid1", 1, 2}, 1, "15{Right}{Pause}{Enter}", {{"TDBGrid1", 1, 2, "7,38"}},
+                  {"TDBGrid1", 1, 2}, 1, 1},
+        Tilfaelde{"BackspaceBegynderTomt", {"TDBGrid1", 5, 2}, 1, "{Backspace}{Enter}{Backspace}7{Right}",
+                  {{"TDBGrid1", 5, 2, ""}, {"TDBGrid1", 6, 2, "7"}}, {"TDBGrid1", 6, 3}},
+        Tilfaelde{"DeleteToemmerCellen", {"TDBGrid1", 1, 2}, 1, "{Delete}{Delete}", {{"TDBGrid1", 1, 2, ""}},
+                  {"TDBGrid1", 1, 2}},
+        Tilfaelde{"HomeOgEndPaaRedigerbareCeller", {"TDBGrid1", 3, 4}, 1, "{Home}9{Enter}{End}8{Enter}{Ctrl+End}",
+                  {{"TDBGrid1", 3, 2, "9"}, {"TDBGrid1", 4, 6, "8"}}, {"TDBGrid1", 17, 6}},
+        Tilfaelde{"KlikPaaOverskriftFraEtAndetGrid", {"TDBGrid4", 0, 1}, 1, "{Overskrift TDBGrid1 5}11{Enter}",
+                  {{"TDBGrid1", 0, 5, "11"}, {"TDBGrid1", 0, 2, ""}}, {"TDBGrid1", 1, 5}},
+        Tilfaelde{"KlikPaaTomtGemmer", {"TDBGrid4", 0, 1}, 1, "Ny lokalitet{Tomt}XYZ{Enter}",
+                  {{"TDBGrid4", 0, 1, "XYZ"}}, {"TDBGrid4", 1, 1}},
         Tilfaelde{"CtrlTabForladerGriddet", {"TDBGrid6", 0, 2}, 1, "0{Tab}50{Ctrl+Tab}",
                   {{"TDBGrid6", 0, 2, "0"}, {"TDBGrid6", 0, 3, "50"}}, {"TDBGrid2", 0, 0}}),
     [](const auto& info) { return std::string(info.param.navn); });

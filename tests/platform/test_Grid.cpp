@@ -97,6 +97,27 @@ TEST_F(GridTest, EnterMovesDownTabMovesToTheNextEditableCell) {
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
 }
 
+// Keys that change text do nothing on a locked or a drop-down cell; a caption of a
+// column without an editable cell only brings the keyboard; in a grid of results
+// only, Home and End go to its first and last cells.
+TEST_F(GridTest, KeysAndCaptionsOnCellsThatTakeNoText) {
+    tabel.saet(3, 1, "B1");
+    grid.column(1).valueList().setPresentation(ListePraesentationRulleliste);
+    for (int col : {0, 1}) {
+        ASSERT_TRUE(r.click(2, col));
+        EXPECT_TRUE(r.key(GridTast::Tilbage) && r.key(GridTast::Slet));
+        EXPECT_FALSE(grid.editing());
+    }
+    EXPECT_TRUE(hændelser.empty());
+    EXPECT_TRUE(r.clickHeader(0));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 1));
+    EXPECT_TRUE(grid.hasFocus());
+    for (int c : {1, 2}) grid.column(c).setLocked(true);
+    EXPECT_TRUE(r.key(GridTast::Hjem) && grid.col() == 0);
+    EXPECT_TRUE(r.key(GridTast::GridSlut));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+}
+
 // What each way of leaving an edit does to the event and the table.
 struct Afslutning {
     const char* navn;

@@ -39,6 +39,9 @@ public:
         return false;
     }
     void escape() { g_.userEscape(); }
+    bool key(GridTast t) { return g_.userTast(t); }
+    bool clickHeader(int col) { return g_.userKlikPaaOverskrift(col); }
+    bool clickBeside() { return g_.userKlikUdenforCeller(); }
     void focus() { g_.userFocusIn(); }
     void leave() { g_.userFocusOut(); }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -152,7 +153,7 @@ QtGridDelegate::QtGridDelegate(Grid& grid, QtGridView* view)
 QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex& index) const {
     if (!grid_.userMoveTo(index.row(), index.column())) return nullptr;
-    if (!grid_.userStartEdit()) return nullptr;
+    if (!grid_.userStartEdit(view_->aabnesVedTast())) return nullptr;
     QWidget* editor = nullptr;
     const ValueList& liste = grid_.column(index.column()).valueList();
     if (liste.isDropDown()) {
@@ -219,6 +220,7 @@ bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
         if (!andetVindue(ud->reason()) && !fokusIndenfor(view_)) grid_.userFocusOut();
         return false;
     }
+    if (event->type() == QEvent::MouseButtonPress) grid_.userKlikIEditor();
     if (event->type() == QEvent::KeyPress && view_->editorTast(static_cast<QKeyEvent*>(event))) return true;
     return QStyledItemDelegate::eventFilter(editor, event);
 }
@@ -234,10 +236,30 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
                     QAbstractItemView::AnyKeyPressed);
     // Tab is the grid's own (tabTast): it leaves the grid after the last cell.
     setTabKeyNavigation(false);
+    // A press on a caption is the grid's (eventFilter), not a column selection;
+    // a press on a border still resizes the column.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+bool QtGridView::eventFilter(QObject* object, QEvent* event) {
+    QHeaderView* h = horizontalHeader();
+    if (object == h->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* m = static_cast<QMouseEvent*>(event);
+        const int x = m->position().toPoint().x();
+        const int col = h->logicalIndexAt(x);
+        const int venstre = h->sectionViewportPosition(col);
+        const int greb = h->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, h);
+        if (m->button() == Qt::LeftButton && col >= 0 && x >= venstre + greb &&
+            x < venstre + h->sectionSize(col) - greb)
+            grid_.userKlikPaaOverskrift(col);
+    }
+    return QTableView::eventFilter(object, event);
 }
 
 bool QtGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     const bool varAaben = editor_;
+    const MidlertidigVaerdi vedTast(aabnesVedTast_, trigger == AnyKeyPressed);
     if (!QTableView::edit(index, trigger, event)) return false;
     // An editor opened by a click or F2 has its whole text selected, so typing
     // replaces it; one opened by a typed key holds that key.
@@ -255,9 +277,35 @@ bool QtGridView::editorTast(QKeyEvent* event) {
     case Qt::Key_Escape:
         grid_.userEscape();
         return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // A drop-down keeps its own keys.
+        return qobject_cast<QLineEdit*>(editor_.data()) && gridTast(event);
     default:
         return tabTast(event);
     }
+}
+
+bool QtGridView::gridTast(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mod = event->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = mod == Qt::ControlModifier;
+    if (mod != Qt::NoModifier && !ctrl) return false;
+    GridTast tast;
+    switch (event->key()) {
+    case Qt::Key_Left: tast = GridTast::Venstre; break;
+    case Qt::Key_Right: tast = GridTast::Hoejre; break;
+    case Qt::Key_Home: tast = ctrl ? GridTast::GridHjem : GridTast::Hjem; break;
+    case Qt::Key_End: tast = ctrl ? GridTast::GridSlut : GridTast::Slut; break;
+    case Qt::Key_Backspace: tast = GridTast::Tilbage; break;
+    case Qt::Key_Delete: tast = GridTast::Slet; break;
+    default: return false;
+    }
+    if (ctrl && tast != GridTast::GridHjem && tast != GridTast::GridSlut) return false;
+    if (!grid_.userTast(tast)) return false;
+    // Backspace has begun an edit with an empty text: its editor opens as for a typed key.
+    if (grid_.editing() && !editor_) edit(currentIndex(), AnyKeyPressed, nullptr);
+    event->accept();
+    return true;
 }
 
 bool QtGridView::tabTast(QKeyEvent* event) {
@@ -287,6 +335,13 @@ void QtGridView::keyPressEvent(QKeyEvent* event) {
     // default button: that is for Enter outside the grids.
     if (ErEnter(event)) {
         grid_.userEnter();
+        event->accept();
+        return;
+    }
+    if (gridTast(event)) return;
+    // A caret key the open editor let through moves no cell.
+    const int k = event->key();
+    if (editor_ && (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End)) {
         event->accept();
         return;
     }
@@ -367,8 +422,8 @@ void QtGridView::mousePressEvent(QMouseEvent* event) {
     trykIgnoreret_ = !i.isValid();
     if (trykIgnoreret_) {
         // Beside the cells: the current cell keeps its mark (the view would take
-        // the selection away) and an open editor the keys.
-        if (editor_) editor_->setFocus(Qt::MouseFocusReason);
+        // the selection away).
+        grid_.userKlikUdenforCeller();
         event->accept();
         return;
     }

@@ -69,6 +69,8 @@ public:
 
     QWidget* aabenEditor() const { return editor_; }
     void editorAabnet(QWidget* editor) { editor_ = editor; }
+    // The editor being opened replaces the cell's text by a typed key.
+    bool aabnesVedTast() const { return aabnesVedTast_; }
     // Closes the open editor because the grid ended or dropped the edit.
     void lukEditor();
     // Puts the view's current index where the grid's current cell is.
@@ -77,6 +79,8 @@ public:
     // handled at once so the keys typed after it reach the next cell; false for
     // every other key.
     bool editorTast(QKeyEvent* event);
+    // The header's presses, for a click on a column's caption.
+    bool eventFilter(QObject* object, QEvent* event) override;
     // A cell almost wholly in sight is not scrolled to sideways: the labels on the
     // left stay readable when a wide value column is a few pixels short of room.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -103,6 +107,9 @@ protected:
 private:
     // Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab, on the view or in its editor.
     bool tabTast(QKeyEvent* event);
+    // Left, Right, Home, End, Backspace and Delete, passed to the grid; false when
+    // they are the open editor's.
+    bool gridTast(QKeyEvent* event);
     // Hands the event on moved by the shift of the pressed cell (forskydning_), so
     // the press, the drag and the release go to the cell that was under the pointer.
     template <class Haandtering>
@@ -111,6 +118,7 @@ private:
     Grid& grid_;
     QPointer<QWidget> editor_;
     bool lukker_ = false;
+    bool aabnesVedTast_ = false;
     bool foelger_ = false;     // moving the current index to follow the grid
     QPersistentModelIndex trykPaaAktuel_;  // a press on the cell that was current already
     QPoint forskydning_;       // of the pressed cell by the commit its press caused

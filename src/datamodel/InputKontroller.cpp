@@ -1,5 +1,6 @@
 #include "InputKontroller.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -117,13 +118,17 @@ constexpr const char* Decimalhint =
     "som separator, mens komma benyttes som decimaltegn.";
 
 // The first character of a text that a save would not give back as typed: one
-// Windows-1252 has no byte for (it would be saved as "?"), or the file's stand-in
-// for ";" (it would come back as ";"). Every cell refuses it, before its own rule.
+// Windows-1252 has no byte for (it would be saved as "?"), the file's stand-in for
+// ";" (it would come back as ";"), or a line break, pasted (it would end the file's
+// line, so it is saved as a blank). Every cell refuses it, before its own rule. A
+// line break is named by its picture, as itself it would break the message's line.
 std::optional<Tegn> UgemmeligtTegn(const std::string& tekst) {
-    const std::size_t p = tekst.find(SemikolonIFilen);
+    const std::size_t p = std::min(tekst.find(SemikolonIFilen), tekst.find_first_of("\r\n"));
     if (auto tegn = FoersteTegnUdenforWindows1252(std::string_view(tekst).substr(0, p))) return tegn;
-    if (p != std::string::npos) return Tegn{std::string(SemikolonIFilen), U'\u00F0'};
-    return std::nullopt;
+    if (p == std::string::npos) return std::nullopt;
+    if (tekst[p] == '\r') return Tegn{"\u240D", U'\r'};
+    if (tekst[p] == '\n') return Tegn{"\u240A", U'\n'};
+    return Tegn{std::string(SemikolonIFilen), U'\u00F0'};
 }
 
 bool Godkendt(const Kontroltabel& tabel, const Variant& vaerdi, int indeks) {

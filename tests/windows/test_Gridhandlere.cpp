@@ -116,6 +116,8 @@ const std::vector<Redigering> Redigeringer{
     // first character it cannot hold is named, also before the cell's own rule.
     {"TDBGrid4", 4, 1, "Pris 5 € – „Ålborg“; µg/l ‰", "Pris 5 € – Łódź", Utegn("Ł", "0141"),
      &Tabeller::LokalitetData, false, nullptr},
+    {"TDBGrid4", 2, 1, "Vandværk", "Linje 1\r\nLinje 2", Utegn("\u240D", "000D"), &Tabeller::LokalitetData, false,
+     nullptr},
     {"TDBGrid22", 1, 3, "nedstrøm ‘Øst’ • 2", "µg/l ≥ 2", Utegn("≥", "2265"), &Tabeller::BoringData, false,
      nullptr},
     // "ð" stands for ";" in the file and would come back as one.

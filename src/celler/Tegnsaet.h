@@ -1,7 +1,7 @@
 #pragma once
 // The data file's characters are Windows-1252, one byte each; the program's texts
 // are UTF-8. These conversions are used where the file is read and written, and
-// nowhere else.
+// by the checks of typed texts, which refuse what the file cannot hold.
 #include <cstddef>
 #include <optional>
 #include <string>

@@ -2,7 +2,8 @@
 // The end window frmSlut, shown over the hidden work window: save, load other data,
 // start new data, go back to editing, or end the program.
 
-// Load: AfslutVedLuk set, so the window's own ways out end the program.
+// Load: AfslutVedLuk set, so "Gem alt og afslut" ends the program and the close box
+// goes back to the work window.
 void frmSlut_Load();
 // Unload, also the close box: back to the work window as "Fortsæt Redigering",
 // unless the unload is internal (AfslutVedLuk false), whose caller shows the next

@@ -51,6 +51,14 @@ char32_t LaesUtf8(std::string_view s, std::size_t& i) {
     return c;
 }
 
+// The byte of a character in Windows-1252; none for a character it cannot hold.
+std::optional<char> Windows1252Byte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (int k = 0; k < 32; ++k)
+        if (Tegn80til9F[k] == c) return static_cast<char>(0x80 + k);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string FraWindows1252(std::string_view bytes) {
@@ -69,16 +77,21 @@ std::string TilWindows1252(std::string_view utf8) {
     ud.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        char32_t c = LaesUtf8(utf8, i);
-        if (c == Ugyldig) { ud += '?'; continue; }
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) { ud += static_cast<char>(c); continue; }
-        char byte = '?';
-        for (int k = 0; k < 32; ++k) {
-            if (Tegn80til9F[k] == c) { byte = static_cast<char>(0x80 + k); break; }
-        }
-        ud += byte;
+        // Broken UTF-8 (Ugyldig) has no byte either.
+        ud += Windows1252Byte(LaesUtf8(utf8, i)).value_or('?');
     }
     return ud;
+}
+
+std::optional<Tegn> FoersteTegnUdenforWindows1252(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t start = i;
+        const char32_t c = LaesUtf8(utf8, i);
+        if (c == Ugyldig) return Tegn{"\xEF\xBF\xBD", 0xFFFD};
+        if (!Windows1252Byte(c)) return Tegn{std::string(utf8.substr(start, i - start)), c};
+    }
+    return std::nullopt;
 }
 
 std::size_t AntalTegn(std::string_view utf8) {

@@ -10,8 +10,7 @@
 
 namespace {
 
-// "ð", the character of the byte 240 in Windows-1252, stands for ";" in the file.
-constexpr std::string_view Erstatning = "\xC3\xB0";
+constexpr std::string_view Erstatning = SemikolonIFilen;
 
 // How a field is written and read back.
 enum class Form {

@@ -7,10 +7,15 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include "celler/Variant.h"
 #include "platform/TextFile.h"
 
 inline constexpr int AntalFelter = 326;
+
+// "ð", the character of the byte 240 in Windows-1252, stands for ";" in the file;
+// every text field gives it back as ";".
+inline constexpr std::string_view SemikolonIFilen = "\xC3\xB0";
 
 // Writes the site's tables to the file at sti. The file is replaced only once the
 // whole line is safely on disk; on any failure the old file stays as it was, the

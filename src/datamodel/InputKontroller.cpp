@@ -1,7 +1,11 @@
 #include "InputKontroller.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <span>
 
+#include "HentSkrivFil.h"
 #include "Tabeller.h"
 #include "celler/Tegnsaet.h"
 #include "platform/Beskeder.h"
@@ -113,9 +117,24 @@ constexpr const char* Decimalhint =
     "computere med dansk tegnopsætning har betydning\n\r"
     "som separator, mens komma benyttes som decimaltegn.";
 
+// The first character of a text that a save would not give back as typed: one
+// Windows-1252 has no byte for (it would be saved as "?"), the file's stand-in for
+// ";" (it would come back as ";"), or a line break, pasted (it would end the file's
+// line, so it is saved as a blank). Every cell refuses it, before its own rule. A
+// line break is named by its picture, as itself it would break the message's line.
+std::optional<Tegn> UgemmeligtTegn(const std::string& tekst) {
+    const std::size_t p = std::min(tekst.find(SemikolonIFilen), tekst.find_first_of("\r\n"));
+    if (auto tegn = FoersteTegnUdenforWindows1252(std::string_view(tekst).substr(0, p))) return tegn;
+    if (p == std::string::npos) return std::nullopt;
+    if (tekst[p] == '\r') return Tegn{"\u240D", U'\r'};
+    if (tekst[p] == '\n') return Tegn{"\u240A", U'\n'};
+    return Tegn{std::string(SemikolonIFilen), U'\u00F0'};
+}
+
 bool Godkendt(const Kontroltabel& tabel, const Variant& vaerdi, int indeks) {
     const std::string tekst = TekstForm(vaerdi);  // Null and Empty give ""
     if (tekst.empty()) return true;
+    if (UgemmeligtTegn(tekst)) return false;
     const Regel& r = tabel.regel(indeks);
     if (r.laengdeTekst) return AntalTegn(tekst) <= static_cast<std::size_t>(r.laengde);
     if (!r.interval) return true;
@@ -130,6 +149,12 @@ bool Godkendt(const Kontroltabel& tabel, const Variant& vaerdi, int indeks) {
 
 std::string Meddelelse(const Kontroltabel& tabel, int indeks, const Variant& vaerdi) {
     std::string m = "Den indtastede værdi: " + TekstForm(vaerdi) + "\n\r";
+    if (const auto tegn = UgemmeligtTegn(TekstForm(vaerdi))) {
+        // The code point names a character that shows as nothing, such as a thin space.
+        char kode[16];
+        std::snprintf(kode, sizeof kode, "U+%04X", static_cast<unsigned>(tegn->kode));
+        return m + "indeholder tegnet \"" + tegn->tekst + "\" (" + kode + "), som ikke kan gemmes i datafilen.";
+    }
     const Regel& r = tabel.regel(indeks);
     if (r.laengdeTekst) return m + r.laengdeTekst + "\n\n\r\r\n\n";
     if (!r.interval) return m;  // no rule, so no check refuses here

@@ -1,7 +1,9 @@
 #pragma once
 // Checks of the values the user types into the editable grids, and of the input
 // tables after a data file was read. A check picks its rule (a length limit or a
-// numeric interval) by the row or column of the cell; an empty value passes.
+// numeric interval) by the row or column of the cell; an empty value passes. Before
+// its rule, every cell refuses a text with a character that a save would not give
+// back as typed, naming the first such character.
 #include <string>
 #include "celler/Variant.h"
 

@@ -14,8 +14,9 @@ struct Vinduestilstand {
     std::array<std::string, 12> NavTekster;
     // The work window may unload (false: its close box acts as "Afslut").
     bool TilladLuk = false;
-    // Unloading the end window ends the program (false around an internal unload of
-    // the end window and around a save that must not end the program).
+    // The end window is the user's to leave: "Gem alt og afslut" ends the program
+    // and its close box goes back to the work window. False around an internal
+    // unload of the end window and around a save that must not end the program.
     bool AfslutVedLuk = false;
 };
 

@@ -62,7 +62,10 @@ void GenskabData(const Foer& foer) {
 void frmSlut_Load() { vinduer().AfslutVedLuk = true; }
 
 bool frmSlut_Unload() {
-    if (vinduer().AfslutVedLuk) AfslutProgrammet();
+    // The close box (and Alt+F4) goes back as "Fortsæt Redigering" does: ending here
+    // would lose every edit since the last save without a question, and the buttons
+    // already offer every way out.
+    if (vinduer().AfslutVedLuk) VisInddata();
     return true;
 }
 

@@ -2,10 +2,12 @@
 // The end window frmSlut, shown over the hidden work window: save, load other data,
 // start new data, go back to editing, or end the program.
 
-// Load: closing the window ends the program.
+// Load: AfslutVedLuk set, so "Gem alt og afslut" ends the program and the close box
+// goes back to the work window.
 void frmSlut_Load();
-// Unload, also the close box: ends the program unless the unload is internal
-// (AfslutVedLuk false). Lets the window close.
+// Unload, also the close box: back to the work window as "Fortsæt Redigering",
+// unless the unload is internal (AfslutVedLuk false), whose caller shows the next
+// window itself. Lets the window close; never ends the program.
 bool frmSlut_Unload();
 // Unloads the end window without ending the program.
 void UnloadFrmSlut();

@@ -203,6 +203,32 @@ TEST(Program, ASiteTypedCalculatedPrintedAndSavedOnTheWayOutComesBackWhole) {
     }
 }
 
+// Typed on the real grid: "≥" refused, what the data file holds kept. The end
+// window's close box, as the window system sends it (also Alt+F4), goes back to the
+// work window with the site unchanged, and the program goes on.
+TEST(Program, EndWindowsCloseBoxGoesBackToTheSiteUnchanged) {
+    KoerendeProgram p;
+    p.program.start();
+    p.startKnap("NyeData")->click();
+    QtInddataVindue& w = p.vindue();
+    skriv(w.grid("TDBGrid4"), 0, 1, "µg/l ≥ 2");
+    ASSERT_EQ(p.beskeder.vist.size(), 1u);
+    skriv(w.grid("TDBGrid4"), 0, 1, "Pris 5 € – µg/l;");
+    const std::vector<std::string> foer = Inddata(w);
+    w.afslut()->click();
+    QtMenuVindue& slut = p.program.startSlut().slut();
+    // The loop ends with 0 where the close box ended the program, else with 2.
+    QTimer::singleShot(0, [&] {
+        slut.windowHandle()->close();
+        QTimer::singleShot(0, [] { QCoreApplication::exit(2); });
+    });
+    EXPECT_EQ(QApplication::exec(), 2);
+    EXPECT_FALSE(slut.isVisible());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Inddata(w), foer);
+    EXPECT_EQ(TekstForm(tabeller().LokalitetData.hent(1, 1)), "Pris 5 € – µg/l;");
+}
+
 // The mode table as the Qt window shows it, reached through the real buttons.
 struct Skridt {
     const char* knap;  // "bot2", "nav1": the button clicked to get here

@@ -16,6 +16,7 @@
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
 #include "celler/Talformat.h"
+#include "celler/Tegnsaet.h"
 #include "platform/Chart.h"
 #include "platform/InddataGrids.h"
 #include "runs/Kvalitetskontrol.h"
@@ -179,6 +180,8 @@ TEST_P(LokalitetTest, SkrivKoerGemRydHentOgKoerIgen) {
     EXPECT_EQ(tilstand().FraPosition, 1);
 
     const auto celler = gemteCeller();
+    // What the runs wrote is saved as it is: no character the file cannot hold.
+    for (const auto& [noegle, tekst] : celler) EXPECT_FALSE(FoersteTegnUdenforWindows1252(tekst)) << noegle;
     const auto foer = resultater();
     ASSERT_TRUE(SkrivFil(sti));
 

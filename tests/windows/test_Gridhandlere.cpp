@@ -88,6 +88,11 @@ struct Redigering {
     Variant* (*tilstandscelle)();
 };
 
+// The refusal of a character the data file cannot hold: the message's whole second line.
+std::string Utegn(const std::string& tegn, const std::string& kode) {
+    return "indeholder tegnet \"" + tegn + "\" (U+" + kode + "), som ikke kan gemmes i datafilen.";
+}
+
 Variant* Salt() { return &tilstand().ProcesTabel(3, 2); }
 Variant* Ammonium() { return &tilstand().ProcesTabel(6, 2); }
 Variant* Denitrifikation() { return &tilstand().RedoxTabel(6, 2); }
@@ -107,6 +112,22 @@ const std::vector<Redigering> Redigeringer{
     {"TDBGrid15", 3, 3, "20", "0", " 0 < NH4 < 500", &Tabeller::IonbytningData, true, Ammonium},
     {"TDBGrid16", 5, 3, "12,5", "500", " 0 <= Detrinifikation < 500", &Tabeller::RedoxData, true,
      Denitrifikation},
+    // A text cell of each grid: what the data file holds is kept, ";" and all; the
+    // first character it cannot hold is named, also before the cell's own rule.
+    {"TDBGrid4", 4, 1, "Pris 5 € – „Ålborg“; µg/l ‰", "Pris 5 € – Łódź", Utegn("Ł", "0141"),
+     &Tabeller::LokalitetData, false, nullptr},
+    {"TDBGrid4", 2, 1, "Vandværk", "Linje 1\r\nLinje 2", Utegn("\u240D", "000D"), &Tabeller::LokalitetData, false,
+     nullptr},
+    {"TDBGrid22", 1, 3, "nedstrøm ‘Øst’ • 2", "µg/l ≥ 2", Utegn("≥", "2265"), &Tabeller::BoringData, false,
+     nullptr},
+    // "ð" stands for ";" in the file and would come back as one.
+    {"TDBGrid22", 0, 4, "Tórshavn", "Suðuroy", Utegn("ð", "00F0"), &Tabeller::BoringData, false, nullptr},
+    {"TDBGrid1", 0, 2, "9,5", "9,5\u2009", Utegn("\u2009", "2009"), &Tabeller::AnalyseData, false, nullptr},
+    {"TDBGrid6", 0, 1, "m³/døgn", "km⁻¹", Utegn("⁻", "207B"), &Tabeller::AfstandData, false, nullptr},
+    {"TDBGrid2", 3, 0, "Benzen; “ren”", "α-HCH", Utegn("α", "03B1"), &Tabeller::KomponentData, false, nullptr},
+    {"TDBGrid11", 0, 1, "2", "\u22122", Utegn("\u2212", "2212"), &Tabeller::KulstofData, true, nullptr},
+    {"TDBGrid15", 1, 3, "-12", "\u221212", Utegn("\u2212", "2212"), &Tabeller::IonbytningData, true, nullptr},
+    {"TDBGrid16", 0, 3, "12,5", "12,5 😀", Utegn("😀", "1F600"), &Tabeller::RedoxData, true, nullptr},
 };
 
 class FoerOpdateringTest : public GridhandlereTest, public ::testing::WithParamInterface<Redigering> {
@@ -152,6 +173,9 @@ TEST_P(FoerOpdateringTest, AfvistVaerdiEnBeskedSaaGamleVaerdiIAktuelCelleMedFoku
     const VistBesked& b = beskeder.vist[0];
     EXPECT_EQ(b.tekst.rfind("Den indtastede værdi: " + r.afvist + "\n\r", 0), 0u) << b.tekst;
     EXPECT_NE(b.tekst.find(r.afvisning), std::string::npos) << b.tekst;
+    if (r.afvisning.starts_with("indeholder tegnet")) {
+        EXPECT_EQ(b.tekst, "Den indtastede værdi: " + r.afvist + "\n\r" + r.afvisning);
+    }
     EXPECT_EQ(b.ikon, BeskedIkon::Udraab);
     EXPECT_EQ(b.knapper, BeskedKnapper::OK);
     EXPECT_EQ(b.titel, "Inddatakontrol");
@@ -172,7 +196,7 @@ TEST_P(FoerOpdateringTest, AfvistVaerdiEnBeskedSaaGamleVaerdiIAktuelCelleMedFoku
 INSTANTIATE_TEST_SUITE_P(Grids, FoerOpdateringTest, ::testing::ValuesIn(Redigeringer),
                          [](const ::testing::TestParamInfo<Redigering>& i) {
                              return std::string(i.param.grid) + "_" + std::to_string(i.param.raekke) + "_" +
-                                    std::to_string(i.param.soejle);
+                                    std::to_string(i.param.soejle) + "_" + std::to_string(i.index);
                          });
 
 TEST_F(GridhandlereTest, ProcesgridViserKontrollensTekstUaendret) {

@@ -151,8 +151,8 @@ std::array<Variant, 1001>& felter() {
 struct Talfelt {
     Talformat::Laesning bruger;
     Talformat::Laesning andet;
-    bool iBrugerens = false;  // reads in the user's format as the field's writer wrote it
-    bool iAndets = false;
+    bool afgjort = false;  // the field itself shows its format
+    bool iAndet = false;   // read in the other format
 };
 
 // Numbers the program writes from doubles (the results) hold no grouping sign, so
@@ -181,14 +181,14 @@ void LaesTalfelter(const std::vector<Blok>& blokke, const Talformat& bruger, con
             if (c.form == Form::Kodet || c.form == Form::Tekst || !f.isText() || f.text().empty()) continue;
             t.bruger = bruger.laes(f.text());
             t.andet = andet.laes(f.text());
-            t.iBrugerens = SomSkrevet(t.bruger, c.form);
-            t.iAndets = SomSkrevet(t.andet, c.form);
-            brugerens += t.iBrugerens && !t.iAndets;
-            andets += t.iAndets && !t.iBrugerens;
+            const bool iBrugerens = SomSkrevet(t.bruger, c.form);
+            t.iAndet = SomSkrevet(t.andet, c.form);
+            t.afgjort = iBrugerens != t.iAndet;
+            if (t.afgjort) ++(t.iAndet ? andets : brugerens);
         }
     const bool andetFormat = andets > brugerens;
     for (Talfelt& t : talfelter)
-        if (t.iBrugerens == t.iAndets) t.iAndets = andetFormat;
+        if (!t.afgjort) t.iAndet = andetFormat;
 }
 
 // Takes the fields of FeltTabel into the blocks; stops at the first field that
@@ -208,7 +208,7 @@ bool FyldBlokke(RunError& fejl) {
         for (const Celle& c : b.celler) {
             const Talfelt& t = talfelter[i];
             const Variant& f = felt[i++];
-            const Talformat::Laesning& laest = t.iAndets ? t.andet : t.bruger;
+            const Talformat::Laesning& laest = t.iAndet ? t.andet : t.bruger;
             switch (c.form) {
             case Form::Kodet:
                 tabel.saet(c.raekke, c.soejle, AfkodSemikolon(f));
@@ -230,7 +230,7 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalSomTekst:
                 if (!f.isText()) {
                     tabel.saet(c.raekke, c.soejle, f);
-                } else if (t.iAndets && laest.streng()) {
+                } else if (t.iAndet && laest.streng()) {
                     // Rewritten sign for sign, not through the double, so the text
                     // keeps its digits and every run reads the number that was saved.
                     tabel.saet(c.raekke, c.soejle, andet.medTegnFra(f.text(), bruger));

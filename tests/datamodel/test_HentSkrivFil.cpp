@@ -455,6 +455,8 @@ struct Haandrettet {
     double resultat;                               // first quality-control result (field 146)
 };
 
+void PrintTo(const Haandrettet& h, std::ostream* os) { *os << h.navn; }
+
 class HaandrettedeLinjer : public HentSkrivFil, public ::testing::WithParamInterface<Haandrettet> {};
 
 TEST_P(HaandrettedeLinjer, HvertTalSomMent) {

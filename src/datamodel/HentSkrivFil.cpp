@@ -162,6 +162,15 @@ bool SomSkrevet(const Talformat::Laesning& l, Form form) {
     return l.streng() && !(form == Form::TalEllerTekst && l.grupperet());
 }
 
+// Whole numbers, the most common fields, read alike in both formats: the second
+// reading is spared.
+bool UdenTegn(std::string_view s, const Talformat& a, const Talformat& b) {
+    for (const char ch : s)
+        if (ch == a.decimaltegn() || ch == a.tusindtegn() || ch == b.decimaltegn() || ch == b.tusindtegn())
+            return false;
+    return true;
+}
+
 // Reads every number field of the line in both formats and sets out, per field,
 // the format it is read in: the one it reads in where only one reads it; where
 // both do, the format most of the line's telling fields show, the user's on a tie.
@@ -171,16 +180,19 @@ bool SomSkrevet(const Talformat::Laesning& l, Form form) {
 void LaesTalfelter(const std::vector<Blok>& blokke, const Talformat& bruger, const Talformat& andet,
                    std::vector<Talfelt>& talfelter) {
     const auto& felt = felter();
-    talfelter.assign(AntalFelter, Talfelt{});
+    talfelter.resize(AntalFelter);
     int brugerens = 0, andets = 0;
     std::size_t i = 0;
     for (const Blok& b : blokke)
         for (const Celle& c : b.celler) {
             const Variant& f = felt[i];
             Talfelt& t = talfelter[i++];
-            if (c.form == Form::Kodet || c.form == Form::Tekst || !f.isText() || f.text().empty()) continue;
+            if (c.form == Form::Kodet || c.form == Form::Tekst || !f.isText() || f.text().empty()) {
+                t = Talfelt{};
+                continue;
+            }
             t.bruger = bruger.laes(f.text());
-            t.andet = andet.laes(f.text());
+            t.andet = UdenTegn(f.text(), bruger, andet) ? t.bruger : andet.laes(f.text());
             const bool iBrugerens = SomSkrevet(t.bruger, c.form);
             t.iAndet = SomSkrevet(t.andet, c.form);
             t.afgjort = iBrugerens != t.iAndet;

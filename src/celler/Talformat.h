@@ -63,8 +63,8 @@ public:
     Laesning laes(std::string_view s) const;
 
     // A text that reads as a number here (fortolk), with this format's decimal and
-    // grouping signs changed into til's, blanks around kept. Where til is modsat()
-    // or the same format the text reads in til as the very same number.
+    // grouping signs changed into til's, blanks around kept: the digits and the
+    // places of the signs stay, so til reads the same number (omskriv checks it).
     std::string medTegnFra(std::string_view s, const Talformat& til) const;
 
     // The format of those who write the other decimal sign, as a colleague's file

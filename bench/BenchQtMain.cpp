@@ -5,8 +5,11 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The application sets the process locale from the environment, where a decimal
+    // comma would make "--benchmark_min_time=0.05" unreadable: the benchmark's flags
+    // are read first, in the C locale the process starts in, and taken out of argv.
     benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

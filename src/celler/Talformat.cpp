@@ -146,37 +146,48 @@ std::string Talformat::formater(double v) const {
     return ud;
 }
 
-std::optional<double> Talformat::fortolk(std::string_view s) const { return fortolk(s, true); }
-std::optional<double> Talformat::fortolkLempeligt(std::string_view s) const { return fortolk(s, false); }
+std::optional<double> Talformat::fortolk(std::string_view s) const {
+    const Laesning l = laes(s);
+    return l.streng() ? l.vaerdi() : std::nullopt;
+}
 
-std::optional<std::string> Talformat::omskriv(std::string_view s, const Talformat& til) const {
-    const std::optional<double> x = fortolk(s);
-    if (!x) return std::nullopt;
+std::optional<double> Talformat::fortolkLempeligt(std::string_view s) const {
+    const Laesning l = laes(s);
+    return l.tal() ? l.vaerdi() : std::nullopt;
+}
+
+std::string Talformat::medTegnFra(std::string_view s, const Talformat& til) const {
     std::string ud(s);
     // Only the number itself: the blanks around it may be some format's grouping sign.
     const std::size_t start = ud.find_first_not_of(" \t");
     const std::size_t slut = ud.find_last_not_of(" \t");
+    if (start == std::string::npos) return ud;
     for (std::size_t i = start; i <= slut; ++i) {
         if (ud[i] == decimal_) ud[i] = til.decimal_;
         else if (ud[i] == tusind_) ud[i] = til.tusind_;
     }
+    return ud;
+}
+
+std::optional<std::string> Talformat::omskriv(std::string_view s, const Talformat& til) const {
+    const std::optional<double> x = fortolk(s);
+    if (!x) return std::nullopt;
+    std::string ud = medTegnFra(s, til);
     const std::optional<double> igen = til.fortolk(ud);
     if (!igen || *igen != *x) return std::nullopt;
     return ud;
 }
 
-std::optional<double> Talformat::fortolk(std::string_view s, bool strengGruppering) const {
+Talformat::Laesning Talformat::laes(std::string_view s) const {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
 
-    // Rebuilt as a plain "C" number so the parse never depends on the process locale.
-    std::string c;
+    Laesning l;
+    l.tekst_ = s;
+    l.decimal_ = decimal_;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') c += '-';
-        ++i;
-    }
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     bool cifferSet = false, decimalSet = false;
     // The whole part's digit groups: the digits since the last grouping sign, the
     // number of grouping signs, and whether the first group begins with 0.
@@ -189,14 +200,12 @@ std::optional<double> Talformat::fortolk(std::string_view s, bool strengGrupperi
     for (; i < s.size(); ++i) {
         const char ch = s[i];
         if (ch >= '0' && ch <= '9') {
-            c += ch;
             cifferSet = true;
             if (!decimalSet) {
                 if (gruppe == 0 && grupper == 0) nulForrest = ch == '0';
                 ++gruppe;
             }
         } else if (ch == decimal_ && !decimalSet) {
-            c += '.';
             decimalSet = true;
             afslutHeltal();
         } else if (ch == tusind_ && !decimalSet) {
@@ -209,22 +218,42 @@ std::optional<double> Talformat::fortolk(std::string_view s, bool strengGrupperi
         }
     }
     if (!decimalSet) afslutHeltal();
-    if (!cifferSet || (strengGruppering && !grupperingGod)) return std::nullopt;
+    if (!cifferSet) return l;
     if (i < s.size()) {
-        if (s[i] != 'E' && s[i] != 'e') return std::nullopt;
-        c += 'e';
+        if (s[i] != 'E' && s[i] != 'e') return l;
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) c += s[i++];
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         bool eksponentCifre = false;
-        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-            c += s[i];
-            eksponentCifre = true;
-        }
-        if (!eksponentCifre || i < s.size()) return std::nullopt;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) eksponentCifre = true;
+        if (!eksponentCifre || i < s.size()) return l;
     }
+    l.tal_ = true;
+    l.streng_ = grupperingGod;
+    l.grupperet_ = grupper > 0;
+    return l;
+}
 
+std::optional<double> Talformat::Laesning::vaerdi() const {
+    if (!tal_) return std::nullopt;
+    // Rebuilt as a plain "C" number so the conversion never depends on the process
+    // locale. What is left after the digits, the decimal sign, the signs and the
+    // exponent mark are the grouping signs, which the reading found in the whole part.
+    char kort[64];
+    std::string lang;
+    char* c = kort;
+    if (tekst_.size() >= sizeof kort) {
+        lang.resize(tekst_.size());
+        c = lang.data();
+    }
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < tekst_.size(); ++i) {
+        const char ch = tekst_[i];
+        if ((ch >= '0' && ch <= '9') || ch == '-' || (ch == '+' && i > 0)) c[n++] = ch;
+        else if (ch == decimal_) c[n++] = '.';
+        else if (ch == 'E' || ch == 'e') c[n++] = 'e';
+    }
     double v = 0;
-    const auto res = std::from_chars(c.data(), c.data() + c.size(), v, std::chars_format::general);
-    if (res.ec != std::errc() || res.ptr != c.data() + c.size()) return std::nullopt;
+    const auto res = std::from_chars(c, c + n, v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != c + n) return std::nullopt;
     return v;
 }

@@ -40,6 +40,33 @@ public:
     // part ("1.2.3" is 123): how the data file has always been read.
     std::optional<double> fortolkLempeligt(std::string_view s) const;
 
+    // A text read once in this format, for a reader that weighs two formats before
+    // it converts: whether it is a number with the grouping signs ignored wherever
+    // they stand (fortolkLempeligt), whether it also reads as fortolk reads it, and
+    // whether it holds the grouping sign. It refers to the text, which must outlive it.
+    class Laesning {
+    public:
+        bool tal() const { return tal_; }
+        bool streng() const { return streng_; }
+        bool grupperet() const { return grupperet_; }
+        // The number, grouping signs ignored; nullopt where it is none or out of range.
+        std::optional<double> vaerdi() const;
+
+    private:
+        friend class Talformat;
+        std::string_view tekst_;  // blanks around removed
+        char decimal_ = ',';
+        bool tal_ = false;
+        bool streng_ = false;
+        bool grupperet_ = false;
+    };
+    Laesning laes(std::string_view s) const;
+
+    // A text that reads as a number here (fortolk), with this format's decimal and
+    // grouping signs changed into til's, blanks around kept: the digits and the
+    // places of the signs stay, so til reads the same number (omskriv checks it).
+    std::string medTegnFra(std::string_view s, const Talformat& til) const;
+
     // The format of those who write the other decimal sign, as a colleague's file
     // may: Danish for a user with a decimal point, English for one with a comma.
     Talformat modsat() const { return decimal_ == ',' ? engelsk() : dansk(); }
@@ -52,8 +79,6 @@ public:
     std::optional<std::string> omskriv(std::string_view s, const Talformat& til) const;
 
 private:
-    std::optional<double> fortolk(std::string_view s, bool strengGruppering) const;
-
     char decimal_;
     char tusind_;
 };

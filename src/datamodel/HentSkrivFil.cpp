@@ -37,10 +37,9 @@ struct Blok {
     bool medSoejler;  // also set the columns 0..sidsteSoejle
     int sidsteSoejle;
     std::vector<Celle> celler;
-    bool viserFormat = false;  // its number fields tell the format the file was written in
 };
 
-std::vector<Blok> Blokke() {
+std::vector<Blok> LavBlokke() {
     Tabeller& t = tabeller();
     std::vector<Blok> b;
 
@@ -53,28 +52,28 @@ std::vector<Blok> Blokke() {
         for (int r = 1; r <= 3; ++r) boring.celler.push_back({r, c, Form::Kodet});
     b.push_back(std::move(boring));
 
-    Blok analyse{&t.AnalyseData, 18, true, 6, {}, true};
+    Blok analyse{&t.AnalyseData, 18, true, 6, {}};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 18; ++r) analyse.celler.push_back({r, c, Form::Tal});
     b.push_back(std::move(analyse));
 
     // Distances and concentrations are numbers as typed: they tell the format too.
-    Blok afstand{&t.AfstandData, 1, true, 6, {}, true};
+    Blok afstand{&t.AfstandData, 1, true, 6, {}};
     afstand.celler.push_back({1, 1, Form::Tekst});
     for (int c = 2; c <= 6; ++c) afstand.celler.push_back({1, c, Form::TalSomTekst});
     b.push_back(std::move(afstand));
 
-    Blok komponent{&t.KomponentData, 5, true, 6, {}, true};
+    Blok komponent{&t.KomponentData, 5, true, 6, {}};
     for (int c : {0, 2, 3, 4, 5, 6})
         for (int r = 1; r <= 5; ++r) komponent.celler.push_back({r, c, c == 0 ? Form::Tekst : Form::TalSomTekst});
     b.push_back(std::move(komponent));
 
-    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}, true};
+    Blok kvalitet{&t.KvalitetskontrolData, 10, true, 6, {}};
     for (int c = 2; c <= 6; ++c)
         for (int r = 1; r <= 10; ++r) kvalitet.celler.push_back({r, c, Form::TalEllerTekst});
     b.push_back(std::move(kvalitet));
 
-    Blok blanding{&t.BlandingData, 2, true, 6, {}, true};
+    Blok blanding{&t.BlandingData, 2, true, 6, {}};
     for (int c = 1; c <= 5; ++c) {
         blanding.celler.push_back({1, c, Form::TalEllerTekst});
         blanding.celler.push_back({2, c, Form::Tekst});
@@ -84,11 +83,17 @@ std::vector<Blok> Blokke() {
     for (auto& g : t.GrundvandstypeData) {
         // The criteria texts (">  1,0") are no numbers in any format; the values
         // of the positions are numbers or copies of the analyses as typed.
-        Blok type{&g, 5, true, 5, {}, true};
+        Blok type{&g, 5, true, 5, {}};
         for (int r = 1; r <= 5; ++r)
             for (int z = 1; z <= 4; ++z) type.celler.push_back({r, z, Form::TalSomTekst});
         b.push_back(std::move(type));
     }
+    return b;
+}
+
+// The tables live as long as the program, so the layout is made once.
+const std::vector<Blok>& Blokke() {
+    static const std::vector<Blok> b = LavBlokke();
     return b;
 }
 
@@ -141,55 +146,88 @@ std::array<Variant, 1001>& felter() {
     return f;
 }
 
-// The number format the line in FeltTabel was written in: the user's, or the other
-// decimal sign's when a colleague saved it. Numbers the program writes hold no
-// grouping, and a typed number was accepted in its writer's format, so a number
-// field that reads (as typing reads) in one of the two and not in the other tells
-// which. Where nothing tells, or the fields disagree, the user's format stands,
-// and the line is read as it always was.
-Talformat LinjensFormat(const std::vector<Blok>& blokke, const Talformat& bruger) {
-    const Talformat andet = bruger.modsat();
+// A number field as the two formats read it, each once.
+struct Talfelt {
+    Talformat::Laesning bruger;
+    Talformat::Laesning andet;
+    bool afgjort = false;  // the field itself shows its format
+    bool iAndet = false;   // read in the other format
+};
+
+// Numbers the program writes from doubles (the results) hold no grouping sign, so
+// there a text with a grouping sign is no number of that format: "48.767" among
+// the results is an English decimal, where typed it could be a Danish thousand.
+bool SomSkrevet(const Talformat::Laesning& l, Form form) {
+    return l.streng() && !(form == Form::TalEllerTekst && l.grupperet());
+}
+
+// Whole numbers, the most common fields, read alike in both formats: the second
+// reading is spared.
+bool UdenTegn(std::string_view s, const Talformat& a, const Talformat& b) {
+    for (const char ch : s)
+        if (ch == a.decimaltegn() || ch == a.tusindtegn() || ch == b.decimaltegn() || ch == b.tusindtegn())
+            return false;
+    return true;
+}
+
+// Reads every number field of the line in both formats and sets out, per field,
+// the format it is read in: the one it reads in where only one reads it; where
+// both do, the format most of the line's telling fields show, the user's on a tie.
+// Typed numbers were accepted in their writer's format, so a hand-edited value in
+// the other format tells its own. A field that reads in neither is read in the
+// line's format with the grouping signs ignored, as files always were read.
+void LaesTalfelter(const std::vector<Blok>& blokke, const Talformat& bruger, const Talformat& andet,
+                   std::vector<Talfelt>& talfelter) {
     const auto& felt = felter();
-    bool brugerens = false, andets = false;
+    talfelter.resize(AntalFelter);
+    int brugerens = 0, andets = 0;
     std::size_t i = 0;
     for (const Blok& b : blokke)
         for (const Celle& c : b.celler) {
-            const std::string tekst = TekstForm(felt[i++]);
-            if (!b.viserFormat || c.form == Form::Tekst || tekst.empty()) continue;
-            const bool iBrugerens = bruger.fortolk(tekst).has_value();
-            const bool iAndets = andet.fortolk(tekst).has_value();
-            brugerens = brugerens || (iBrugerens && !iAndets);
-            andets = andets || (iAndets && !iBrugerens);
+            const Variant& f = felt[i];
+            Talfelt& t = talfelter[i++];
+            if (c.form == Form::Kodet || c.form == Form::Tekst || !f.isText() || f.text().empty()) {
+                t = Talfelt{};
+                continue;
+            }
+            t.bruger = bruger.laes(f.text());
+            t.andet = UdenTegn(f.text(), bruger, andet) ? t.bruger : andet.laes(f.text());
+            const bool iBrugerens = SomSkrevet(t.bruger, c.form);
+            t.iAndet = SomSkrevet(t.andet, c.form);
+            t.afgjort = iBrugerens != t.iAndet;
+            if (t.afgjort) ++(t.iAndet ? andets : brugerens);
         }
-    return andets && !brugerens ? andet : bruger;
+    const bool andetFormat = andets > brugerens;
+    for (Talfelt& t : talfelter)
+        if (!t.afgjort) t.iAndet = andetFormat;
 }
 
 // Takes the fields of FeltTabel into the blocks; stops at the first field that
 // cannot be taken, the cells before it set.
 bool FyldBlokke(RunError& fejl) {
     const auto& felt = felter();
-    const std::vector<Blok> blokke = Blokke();
+    const std::vector<Blok>& blokke = Blokke();
+    static std::vector<Talfelt> talfelter;  // kept, so a load allocates it once
     const Talformat& bruger = Talformat::aktuel();
-    // Numbers are read in the line's format as files always were read, grouping
-    // signs ignored.
-    const Talformat format = LinjensFormat(blokke, bruger);
-    const bool omskriv = format.decimaltegn() != bruger.decimaltegn();
+    const Talformat andet = bruger.modsat();
+    LaesTalfelter(blokke, bruger, andet, talfelter);
     std::size_t i = 0;
     for (const Blok& b : blokke) {
         GridTabel& tabel = *b.tabel;
         tabel.redimensioner(1, b.sidsteRaekke, b.medSoejler ? 0 : tabel.foersteSoejle(),
                             b.medSoejler ? b.sidsteSoejle : tabel.sidsteSoejle());
         for (const Celle& c : b.celler) {
+            const Talfelt& t = talfelter[i];
             const Variant& f = felt[i++];
-            const std::string tekst = TekstForm(f);
+            const Talformat::Laesning& laest = t.iAndet ? t.andet : t.bruger;
             switch (c.form) {
             case Form::Kodet:
                 tabel.saet(c.raekke, c.soejle, AfkodSemikolon(f));
                 break;
             case Form::Tal:
-                if (!tekst.empty()) {
+                if (f.isText() && !f.text().empty()) {
                     // Only a finite number is taken, so what is read saves again.
-                    const std::optional<double> x = format.fortolkLempeligt(tekst);
+                    const std::optional<double> x = laest.vaerdi();
                     if (!x || !std::isfinite(*x)) {
                         fejl = x ? RunError::Overflow : RunError::TypeMismatch;
                         return false;
@@ -203,22 +241,21 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalSomTekst:
                 if (!f.isText()) {
                     tabel.saet(c.raekke, c.soejle, f);
-                } else {
+                } else if (t.iAndet && laest.streng()) {
                     // Rewritten sign for sign, not through the double, so the text
                     // keeps its digits and every run reads the number that was saved.
-                    std::string t = Afkod(f.text());
-                    if (omskriv)
-                        if (std::optional<std::string> o = format.omskriv(t, bruger)) t = std::move(*o);
-                    tabel.saet(c.raekke, c.soejle, std::move(t));
+                    tabel.saet(c.raekke, c.soejle, andet.medTegnFra(f.text(), bruger));
+                } else {
+                    tabel.saet(c.raekke, c.soejle, Afkod(f.text()));
                 }
                 break;
             case Form::TalEllerTekst:
-                if (tekst.empty())
+                if (!f.isText() || f.text().empty())
                     tabel.saet(c.raekke, c.soejle, Variant());
-                else if (const std::optional<double> x = format.fortolkLempeligt(tekst); x && std::isfinite(*x))
+                else if (const std::optional<double> x = laest.vaerdi(); x && std::isfinite(*x))
                     tabel.saet(c.raekke, c.soejle, *x);
                 else
-                    tabel.saet(c.raekke, c.soejle, Afkod(tekst));
+                    tabel.saet(c.raekke, c.soejle, Afkod(f.text()));
                 break;
             }
         }

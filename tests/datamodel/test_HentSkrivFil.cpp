@@ -442,22 +442,64 @@ INSTANTIATE_TEST_SUITE_P(Talformater, Udvekslinger,
                                     (std::get<2>(info.param) ? "_tilDansk" : "_tilEngelsk");
                          });
 
-// Fields that tell both formats: the file is read and checked as it always was.
-TEST_F(HentSkrivFil, ModstridendeFelterLaesesOgKontrolleresSomFoer) {
+// Lines edited by hand, each read under both settings: every number in the format
+// it shows, one that could be either in the format most of its line shows (the
+// user's on a tie), one that is neither read with the grouping signs ignored. The
+// distance kept as text comes back in the reader's format.
+struct Haandrettet {
+    const char* navn;
+    std::vector<std::pair<std::size_t, std::string>> felter;
+    std::vector<std::pair<int, double>> analyser;  // row of borehole 1, value under both settings
+    double tvetydig[2];                            // Natrium (field 24) read under Danish, English
+    const char* afstand[2];                        // distance of borehole 1 (field 111)
+    double resultat;                               // first quality-control result (field 146)
+};
+
+void PrintTo(const Haandrettet& h, std::ostream* os) { *os << h.navn; }
+
+class HaandrettedeLinjer : public HentSkrivFil, public ::testing::WithParamInterface<Haandrettet> {};
+
+TEST_P(HaandrettedeLinjer, HvertTalSomMent) {
+    const Haandrettet& h = GetParam();
+    std::vector<std::string> felter(326);
+    for (const auto& [i, v] : h.felter) felter[i] = v;
+    SkrivBytes(dir / "f.akv", Linje(felter));
     for (const bool dansk : {true, false}) {
-        tabeller().AnalyseData.saet(2, 2, "9.5");
-        tabeller().AnalyseData.saet(8, 2, "0,05");
-        tabeller().AfstandData.saet(1, 2, "2.5");
         TalformatScope s(dansk ? Talformat::dansk() : Talformat::engelsk());
         RecordingBeskeder b;
-        ASSERT_TRUE(SkrivFil(dir / "f.akv") && HentFil(dir / "f.akv"));
-        EXPECT_EQ(tabeller().AnalyseData.hent(2, 2), Variant(dansk ? 95.0 : 9.5));
-        EXPECT_EQ(tabeller().AnalyseData.hent(8, 2), Variant(dansk ? 0.05 : 5.0));
-        EXPECT_EQ(tabeller().AfstandData.hent(1, 2), Variant("2.5"));
-        EXPECT_EQ(KontrolAfInputfil("f.akv"), !dansk);
-        EXPECT_EQ(b.vist.size(), dansk ? 1u : 0u);
+        ASSERT_TRUE(HentFil(dir / "f.akv"));
+        const Tabeller& t = tabeller();
+        for (const auto& [r, v] : h.analyser) EXPECT_EQ(t.AnalyseData.hent(r, 2), Variant(v)) << "row " << r << " " << dansk;
+        EXPECT_EQ(t.AnalyseData.hent(5, 2), Variant(h.tvetydig[dansk ? 0 : 1])) << dansk;
+        EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(h.afstand[dansk ? 0 : 1])) << dansk;
+        EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(h.resultat)) << dansk;
+        EXPECT_TRUE(KontrolAfInputfil("f.akv"));
+        EXPECT_TRUE(b.vist.empty());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Felter, HaandrettedeLinjer,
+    ::testing::Values(
+        Haandrettet{"danskMedEtEngelskTal", {{21, "7,25"}, {22, "95,5"}, {24, "12,5"}, {26, "0.05"}, {111, "37,5"}, {146, "48,767"}},
+                    {{2, 7.25}, {3, 95.5}, {7, 0.05}}, {12.5, 12.5}, {"37,5", "37.5"}, 48.767},
+        Haandrettet{"engelskMedEtDanskTal", {{21, "7.25"}, {22, "95.5"}, {23, "1,5"}, {24, "12.5"}, {111, "37.5"}, {146, "48.767"}},
+                    {{2, 7.25}, {3, 95.5}, {4, 1.5}}, {12.5, 12.5}, {"37,5", "37.5"}, 48.767},
+        // Three fields tell English, one Danish: the Natrium that could be either is English.
+        Haandrettet{"flertalAfgoer", {{24, "1.125"}, {22, "95.5"}, {23, "1,5"}, {111, "37.5"}, {146, "0.5"}},
+                    {{3, 95.5}, {4, 1.5}}, {1.125, 1.125}, {"37,5", "37.5"}, 0.5},
+        // Nothing tells, or as much of each: the user's format.
+        Haandrettet{"kunTvetydige", {{24, "1.125"}, {111, "1.250"}, {146, "1"}}, {}, {1125, 1.125}, {"1.250", "1.250"}, 1},
+        Haandrettet{"lige", {{24, "1.125"}, {22, "95.5"}, {23, "1,5"}, {111, "1.250"}, {146, "2"}},
+                    {{3, 95.5}, {4, 1.5}}, {1125, 1.125}, {"1.250", "1.250"}, 2},
+        // A value in neither format: read as files always were, in the line's format.
+        Haandrettet{"hverken", {{21, "7,25"}, {22, "1.2.3"}, {24, "12,5"}, {111, "37,5"}, {146, "48,767"}}, {{3, 123}},
+                    {12.5, 12.5}, {"37,5", "37.5"}, 48.767},
+        // Results are written from doubles, never grouped: an English file of whole
+        // numbers whose one decimal is a result.
+        Haandrettet{"resultatetViserFormatet", {{21, "7"}, {24, "12"}, {111, "100"}, {146, "48.767"}}, {{2, 7}},
+                    {12, 12}, {"100", "100"}, 48.767}),
+    [](const auto& info) { return std::string(info.param.navn); });
 
 TEST_F(HentSkrivFil, LangTekstKanGemmesIgen) {
     tabeller().GrundvandstypeData[0].saet(1, 1, std::string(32000, 'x'));

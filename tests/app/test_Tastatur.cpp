@@ -30,8 +30,8 @@ using namespace std::chrono_literals;
 
 // Types a script where the keyboard's focus is at each step, on a message box while
 // one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Ctrl+Tab}", "{Shift+Tab}",
-// "{Esc}", "{Up}" and "{Right}" are those keys; "{Klik r c}" a click just inside the
-// left edge of a cell of `grid`; "{Pause}" waits `pause`; the keys between "{Kø}" and
+// "{Esc}", "{Up}", "{Right}", "{Ctrl+PgDn}" and "{Ctrl+PgUp}" are those keys; "{Klik r c}"
+// a click just inside the left edge of a cell of `grid`; "{Fane n}" a click on tab n; "{Pause}" waits `pause`; the keys between "{Kø}" and
 // "{/Kø}" are queued at once, as when typed faster than the program takes them in.
 struct Maskinskriver {
     QString script;
@@ -56,7 +56,8 @@ struct Maskinskriver {
             {"Enter", {Qt::Key_Return, Qt::NoModifier}}, {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
             {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}}, {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
             {"Esc", {Qt::Key_Escape, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
-            {"Right", {Qt::Key_Right, Qt::NoModifier}}};
+            {"Right", {Qt::Key_Right, Qt::NoModifier}}, {"Ctrl+PgDn", {Qt::Key_PageDown, Qt::ControlModifier}},
+            {"Ctrl+PgUp", {Qt::Key_PageUp, Qt::ControlModifier}}};
         if (o.size() > 1) return {navne.at(o).first, QString(), navne.at(o).second};
         return {o[0].unicode() < 128 ? Qt::Key(o[0].toUpper().unicode()) : Qt::Key_unknown, o, Qt::NoModifier};
     }
@@ -75,6 +76,9 @@ struct Maskinskriver {
             grid->scrollTo(celle);
             const QRect r = grid->visualRect(celle);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.center().y()));
+        } else if (o.startsWith("Fane")) {
+            QTabBar* faner = grid->window()->findChild<QTabBar*>();
+            QTest::mouseClick(faner, Qt::LeftButton, {}, faner->tabRect(o.split(' ')[1].toInt()).center());
         } else if (o == "Kø") {
             for (QString k = ord(); k != "/Kø"; k = ord())
                 for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -221,6 +225,11 @@ INSTANTIATE_TEST_SUITE_P(
         Tilfaelde{"EnterEnterPaaSidsteRaekke", {"TDBGrid22", 0, 3}, 1, "{Enter}{Enter}{Enter}", {}, {"TDBGrid22", 2, 3}},
         Tilfaelde{"EnterTrykkerIngenKnap", {"TDBGrid7", 0, 1}, 1, "{Enter}", {}, {"TDBGrid7", 0, 1}, 0, 0, 250ms,
                   "AkvModelling"},
+        // Away from a tab with an edit open and back: the keyboard is where it was.
+        Tilfaelde{"FanerFremOgTilbageUnderRedigering", {"TDBGrid1", 2, 2}, 0,
+                  "{Ctrl+PgUp}{Klik 2 2}99{Ctrl+PgDn}{Ctrl+PgUp}15{Enter}{Klik 4 2}3,1{Fane 2}{Fane 0}1,9{Enter}",
+                  {{"TDBGrid1", 2, 2, "15"}, {"TDBGrid1", 4, 2, "1,9"}, {"TDBGrid4", 0, 1, "Gammel tankstation"}},
+                  {"TDBGrid1", 5, 2}, 0, 0, 250ms, "Kvalitetskontrol"},
         Tilfaelde{"DatoerOgNavneFlytterIngenSoejle", {"TDBGrid22", 2, 2}, 1,
                   "12-03-2024{Tab}12-03-2024{Tab}12-03-2024{Tab}{Up}{Up}Kildepladsen{Enter}",
                   {{"TDBGrid22", 2, 2, Dato}, {"TDBGrid22", 2, 4, Dato}, {"TDBGrid22", 0, 5, "Kildepladsen"}},

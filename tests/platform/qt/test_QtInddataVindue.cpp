@@ -1,6 +1,7 @@
 // The work window on Qt, offscreen: its tabs, grids, charts and buttons where they
-// belong; the tab control's program changes and the user's; Enter and the close box;
-// a chart drawn on a hidden tab drawn again when its tab is shown, and built once.
+// belong; the tab control's program changes and the user's, by click and wheel; Enter
+// and the close box; a chart drawn on a hidden tab drawn again when its tab is shown,
+// and built once.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <map>
 #include <set>
 #include <string>
@@ -126,6 +128,16 @@ TEST_F(QtInddataVindueTest, TheProgramsChangesAreShownWithoutQtsOwnNotifications
     tabs->tabBar()->setCurrentIndex(5);
     EXPECT_EQ(notifikationer, (std::vector<std::pair<int, int>>{{4, 5}}));
     EXPECT_EQ(k().SSTab1.current(), 5);
+
+    // The wheel passes the hidden tabs and stops at the outermost shown ones.
+    notifikationer.clear();
+    for (int hak : {-120, 60, 60, 120, 120}) {
+        QWheelEvent hjul(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, hak), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tabs->tabBar(), &hjul);
+    }
+    EXPECT_EQ(notifikationer, (std::vector<std::pair<int, int>>{{5, 4}}));
+    tabs->tabBar()->setCurrentIndex(5);
 
     // A handler that puts the previous tab back is shown with it back.
     notifikationer.clear();

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QBarSeries>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
@@ -238,6 +239,31 @@ TEST_F(QtInddataVindueTest, ASwitchIntoTheChartsOnAComputedSiteBuildsEachChartOn
     QApplication::processEvents();
     EXPECT_EQ(tuc->bygninger(), 1);
     EXPECT_EQ(alk->bygninger(), 1);
+}
+
+// On a screen of 1024 x 768, in each mode: a grid's last column current is wholly in
+// sight, and the site grid and the charts' tables show whole.
+TEST_F(QtInddataVindueTest, At1024EveryCurrentCellIsWhollyInSight) {
+    DefinerNavTekster();
+    vindue->resize(1024, 740);
+    vindue->show();
+    k().frmInddata.show();
+    ASSERT_NO_FATAL_FAILURE(BeregnLokalitet());
+    for (auto [tilstand, fane, navn, hel] :
+         {std::tuple{"Kvalitetskontrol", 0, "TDBGrid4", true}, {"Kvalitetskontrol", 0, "TDBGrid1", false},
+          {"Kvalitetskontrol", 0, "TDBGrid2", false}, {"AkvModelling", 4, "TDBGrid12", false},
+          {"AkvModelling", 4, "TDBGrid13", false}, {"GraficModelling", 1, "TDBGrid24", true},
+          {"GraficModelling", 6, "TDBGrid23", true}, {"1stOrder", 9, "TDBGrid19", false}}) {
+        SkiftTilstand(tilstand, true);
+        k().SSTab1.setCurrent(fane);
+        QApplication::processEvents();
+        QtGridView* v = vindue->grid(navn)->view();
+        int sidste = v->model()->columnCount() - 1;
+        while (sidste > 0 && v->isColumnHidden(sidste)) --sidste;
+        v->setCurrentIndex(v->model()->index(0, sidste));
+        EXPECT_TRUE(v->viewport()->rect().contains(v->visualRect(v->currentIndex()))) << navn;
+        EXPECT_TRUE(!hel || v->horizontalHeader()->length() <= v->viewport()->width()) << navn;
+    }
 }
 
 }  // namespace

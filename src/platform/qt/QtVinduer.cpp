@@ -71,11 +71,14 @@ QtFaneblade::QtFaneblade(Faneblade& faneblade, QWidget* parent) : QTabWidget(par
         genvej->setContext(Qt::WindowShortcut);
         connect(genvej, &QShortcut::activated, this, [this, tilbage] { faneblade_.userNaeste(tilbage); });
     }
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) { fokusFlyttet(nu); });
+    fokusForbindelse_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) { fokusFlyttet(nu); });
     faneblade_.setVisning(this);
 }
 
 QtFaneblade::~QtFaneblade() {
+    // Before the pages go: the focus leaving them must not reach a half-destroyed control.
+    disconnect(fokusForbindelse_);
     if (faneblade_.visning() == this) faneblade_.setVisning(nullptr);
 }
 
@@ -153,8 +156,8 @@ bool QtFaneblade::tabBarMus(QEvent* e) {
 }
 
 bool QtFaneblade::eventFilter(QObject* o, QEvent* e) {
-    if (o == tabBar() &&
-        (e->type() == QEvent::Wheel || e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick))
+    if (o == tabBar() && (e->type() == QEvent::Wheel || e->type() == QEvent::MouseButtonPress ||
+                          e->type() == QEvent::MouseButtonDblClick))
         return tabBarMus(e);
     if (o != tabBar() || e->type() != QEvent::KeyPress) return QTabWidget::eventFilter(o, e);
     const auto* tast = static_cast<QKeyEvent*>(e);

@@ -81,6 +81,7 @@ private:
     };
     Faneblade& faneblade_;
     std::vector<Fokus> fokus_;
+    QMetaObject::Connection fokusForbindelse_;
     bool skifter_ = false;
     int hjul_ = 0;  // eighths of a degree turned and not yet stepped
 };

@@ -29,11 +29,10 @@ namespace {
 using namespace std::chrono_literals;
 
 // Types a script where the keyboard's focus is at each step, on a message box while
-// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Ctrl+Tab}", "{Shift+Tab}",
-// "{Esc}", "{Up}", "{Right}", "{Ctrl+PgDn}" and "{Ctrl+PgUp}" are those keys; "{Klik r c}"
-// a click just inside the left edge of a cell of `grid`; "{Fane n}" a click on tab n;
-// "{Pause}" waits `pause`; the keys between "{Kø}" and "{/Kø}" are queued at once, as
-// when typed faster than the program takes them in.
+// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Ctrl+Tab}", "{Shift+Tab}", "{Esc}",
+// "{Up}", "{Right}", "{Ctrl+PgDn}", "{Ctrl+PgUp}" are those keys; "{Klik r c}" a click just inside
+// the left edge of a cell of `grid`, "{Fane n}" one on tab n; "{Pause}" waits `pause`; the keys
+// between "{Kø}" and "{/Kø}" are queued at once, as when typed faster than the program takes them in.
 struct Maskinskriver {
     QString script;
     std::chrono::milliseconds takt = 20ms, pause = 0ms;

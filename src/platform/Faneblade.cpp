@@ -44,9 +44,12 @@ bool Faneblade::skift(int fane) {
     return true;
 }
 
-bool Faneblade::userNaeste(bool tilbage) {
+bool Faneblade::userNaeste(bool tilbage, bool rundt) {
     const int skridt = tilbage ? -1 : 1;
-    return skift(synligFra(current_ + skridt, skridt));
+    const int fane = synligFra(current_ + skridt, skridt);
+    // Come round past the end: no step without rundt.
+    if (!rundt && (fane - current_) * skridt < 0) return false;
+    return skift(fane);
 }
 
 bool Faneblade::userYderste(bool sidste) { return skift(sidste ? synligFra(antal() - 1, -1) : synligFra(0, 1)); }

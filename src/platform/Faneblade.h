@@ -40,7 +40,9 @@ public:
     bool userSelect(int fane) { return skift(fane); }
     // The keyboard: the next (tilbage: the previous) visible tab, round from the last
     // to the first, or the first (sidste: the last) visible tab; changed as by a click.
-    bool userNaeste(bool tilbage);
+    // The mouse wheel steps the same way but stops at the outermost visible tab, so a
+    // long turn of the wheel does not come round to the start again.
+    bool userNaeste(bool tilbage, bool rundt = true);
     bool userYderste(bool sidste);
 
     // All tabs visible, tab 0 current, captions kept; no notification.

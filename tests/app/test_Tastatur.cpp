@@ -30,12 +30,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // Types a script where the keyboard's focus is at each step, on a message box while
-// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Left}", "{F2}", "{Ctrl+End}"
-// and the others named in tast() are those keys; "{Klik r c}" a click just inside the
-// left edge of a cell of `grid`, "{Tomt}" a click on its empty area, "{Overskrift
-// TDBGrid1 5}" one on a column's caption; "{Pause}" waits `pause`; the keys between
-// "{Kø}" and "{/Kø}" are queued at once, as when typed faster than the program takes
-// them in.
+// one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Left}", "{F2}", "{Ctrl+End}",
+// "{Ctrl+PgDn}" and the others named in tast() are those keys; "{Klik r c}" a click just
+// inside the left edge of a cell of `grid`, "{Tomt}" a click on its empty area, "{Overskrift
+// TDBGrid1 5}" one on a column's caption, "{Fane n}" one on tab n; "{Pause}" waits `pause`;
+// the keys between "{Kø}" and "{/Kø}" are queued at once, as when typed faster than the
+// program takes them in.
 struct Maskinskriver {
     QString script;
     std::chrono::milliseconds takt = 20ms, pause = 0ms;
@@ -62,7 +62,8 @@ struct Maskinskriver {
             {"Right", {Qt::Key_Right, Qt::NoModifier}}, {"Left", {Qt::Key_Left, Qt::NoModifier}},
             {"F2", {Qt::Key_F2, Qt::NoModifier}}, {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
             {"Delete", {Qt::Key_Delete, Qt::NoModifier}}, {"Home", {Qt::Key_Home, Qt::NoModifier}},
-            {"End", {Qt::Key_End, Qt::NoModifier}}, {"Ctrl+End", {Qt::Key_End, Qt::ControlModifier}}};
+            {"End", {Qt::Key_End, Qt::NoModifier}}, {"Ctrl+End", {Qt::Key_End, Qt::ControlModifier}},
+            {"Ctrl+PgDn", {Qt::Key_PageDown, Qt::ControlModifier}}, {"Ctrl+PgUp", {Qt::Key_PageUp, Qt::ControlModifier}}};
         if (o.size() > 1) return {navne.at(o).first, QString(), navne.at(o).second};
         return {o[0].unicode() < 128 ? Qt::Key(o[0].toUpper().unicode()) : Qt::Key_unknown, o, Qt::NoModifier};
     }
@@ -91,6 +92,9 @@ struct Maskinskriver {
             const int c = o.split(' ')[2].toInt();
             QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
                               QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
+        } else if (o.startsWith("Fane")) {
+            QTabBar* faner = grid->window()->findChild<QTabBar*>();
+            QTest::mouseClick(faner, Qt::LeftButton, {}, faner->tabRect(o.split(' ')[1].toInt()).center());
         } else if (o == "Kø") {
             for (QString k = ord(); k != "/Kø"; k = ord())
                 for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -237,6 +241,11 @@ INSTANTIATE_TEST_SUITE_P(
         Tilfaelde{"EnterEnterPaaSidsteRaekke", {"TDBGrid22", 0, 3}, 1, "{Enter}{Enter}{Enter}", {}, {"TDBGrid22", 2, 3}},
         Tilfaelde{"EnterTrykkerIngenKnap", {"TDBGrid7", 0, 1}, 1, "{Enter}", {}, {"TDBGrid7", 0, 1}, 0, 0, 250ms,
                   "AkvModelling"},
+        // Away from a tab with an edit open and back: the keyboard is where it was.
+        Tilfaelde{"FanerFremOgTilbageUnderRedigering", {"TDBGrid1", 2, 2}, 0,
+                  "{Ctrl+PgUp}{Klik 2 2}99{Ctrl+PgDn}{Ctrl+PgUp}15{Enter}{Klik 4 2}3,1{Fane 2}{Fane 0}1,9{Enter}",
+                  {{"TDBGrid1", 2, 2, "15"}, {"TDBGrid1", 4, 2, "1,9"}, {"TDBGrid4", 0, 1, "Gammel tankstation"}},
+                  {"TDBGrid1", 5, 2}, 0, 0, 250ms, "Kvalitetskontrol"},
         Tilfaelde{"DatoerOgNavneFlytterIngenSoejle", {"TDBGrid22", 2, 2}, 1,
                   "12-03-2024{Tab}12-03-2024{Tab}12-03-2024{Tab}{Up}{Up}Kildepladsen{Enter}",
                   {{"TDBGrid22", 2, 2, Dato}, {"TDBGrid22", 2, 4, Dato}, {"TDBGrid22", 0, 5, "Kildepladsen"}},

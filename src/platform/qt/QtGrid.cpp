@@ -240,6 +240,9 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
     // a press on a border still resizes the column.
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->viewport()->installEventFilter(this);
+    // By the pixel, so a cell a few pixels short of room is brought wholly into
+    // sight without the labels' whole column going out of it.
+    setHorizontalScrollMode(ScrollPerPixel);
 }
 
 bool QtGridView::eventFilter(QObject* object, QEvent* event) {
@@ -374,12 +377,15 @@ void QtGridView::lukEditor() {
 }
 
 void QtGridView::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    const QRect foer = visualRect(index);
-    const int vandret = horizontalScrollBar()->value();
     QTableView::scrollTo(index, hint);
-    const int synlig = viewport()->width() - foer.left();
-    if (foer.isValid() && foer.left() >= 0 && synlig * 5 >= foer.width() * 4)
-        horizontalScrollBar()->setValue(vandret);
+    const int bredde = viewport()->width();
+    if (!index.isValid() || isColumnHidden(index.column()) || bredde <= 0) return;
+    // Sideways as far left as the cell wholly in sight allows: as much of the labels
+    // on the left as fits stays in sight beside it (a cell wider than the view shows
+    // its left edge).
+    const int venstre = horizontalHeader()->sectionPosition(index.column());
+    const int hoejre = venstre + columnWidth(index.column());
+    horizontalScrollBar()->setValue(std::max(0, std::min(venstre, hoejre - bredde)));
 }
 
 void QtGridView::foelgAktuelCelle() {

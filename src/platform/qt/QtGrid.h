@@ -81,8 +81,8 @@ public:
     bool editorTast(QKeyEvent* event);
     // The header's presses, for a click on a column's caption.
     bool eventFilter(QObject* object, QEvent* event) override;
-    // A cell almost wholly in sight is not scrolled to sideways: the labels on the
-    // left stay readable when a wide value column is a few pixels short of room.
+    // The cell is brought wholly into sight, the view scrolled sideways as little to
+    // the right as that allows, so the labels on the left stay in sight where they fit.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
     using QTableView::edit;

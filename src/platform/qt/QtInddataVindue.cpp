@@ -1,6 +1,7 @@
 #include "platform/qt/QtInddataVindue.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
@@ -144,6 +145,17 @@ QtInddataVindue::QtInddataVindue(InddataKontroller& kontroller, InddataGrids& gr
     lag->addLayout(navRaekke);
 
     for (const auto& [navn, tekster] : Pladsbehov) grid(navn)->setPladsTil(tekster);
+    // The site grid's labels and its whole value column side by side, and the
+    // charts' tables whole beside their charts, on a screen of 1024 pixels too: these
+    // panes are never narrower than their columns; the analyses and charts beside
+    // them give way.
+    for (const char* navn : {"TDBGrid4", "TDBGrid23", "TDBGrid24"}) {
+        QtGridView* v = grid(navn)->view();
+        auto helBredde = [v] { v->setMinimumWidth(v->horizontalHeader()->length() + 2 * v->frameWidth()); };
+        connect(v->horizontalHeader(), &QHeaderView::sectionResized, this, helBredde);
+        connect(v->horizontalHeader(), &QHeaderView::sectionCountChanged, this, helBredde);
+        helBredde();
+    }
     saetTabulatorraekkefoelge();
     // The normal size, when the user takes the window down from maximised; held
     // within the screen, in its middle.

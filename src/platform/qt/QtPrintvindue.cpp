@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -37,6 +38,10 @@ QtPrintvindue::QtPrintvindue(Printvindue& w) : w_(w) {
     } else {
         resize(stoerrelse);
     }
+
+    // Esc closes the window as its close box does: it has no close button of its own.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
 
     w_.vindue.setVisning(&vindueVisning_);
     w_.tb.setVisning(&vaerktoejVisning_);

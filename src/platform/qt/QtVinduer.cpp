@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -14,6 +15,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "celler/MidlertidigVaerdi.h"
 
@@ -68,16 +71,21 @@ QtFaneblade::QtFaneblade(Faneblade& faneblade, QWidget* parent) : QTabWidget(par
         genvej->setContext(Qt::WindowShortcut);
         connect(genvej, &QShortcut::activated, this, [this, tilbage] { faneblade_.userNaeste(tilbage); });
     }
+    fokusForbindelse_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) { fokusFlyttet(nu); });
     faneblade_.setVisning(this);
 }
 
 QtFaneblade::~QtFaneblade() {
+    // Before the pages go: the focus leaving them must not reach a half-destroyed control.
+    disconnect(fokusForbindelse_);
     if (faneblade_.visning() == this) faneblade_.setVisning(nullptr);
 }
 
 void QtFaneblade::tilfoejSide(QWidget* side) {
     const QSignalBlocker blok(this);
     addTab(side, QString());
+    fokus_.resize(static_cast<std::size_t>(count()));
     aendret();
 }
 
@@ -91,10 +99,66 @@ void QtFaneblade::aendret() {
         if (isTabVisible(i) != faneblade_.visible(i)) setTabVisible(i, faneblade_.visible(i));
     }
     const int c = faneblade_.current();
-    if (c < count() && faneblade_.visible(c) && currentIndex() != c) setCurrentIndex(c);
+    if (c < count() && faneblade_.visible(c) && currentIndex() != c) visSide(c);
+}
+
+void QtFaneblade::visSide(int c) {
+    // Qt would hand the keyboard on the page being hidden to the new page's widget
+    // that last had it, or, that widget gone (an editor closed as the tab changed),
+    // to the page's first one. The keyboard is taken off first, so no widget of
+    // either page gets it on the way.
+    QWidget* fokus = QApplication::focusWidget();
+    const bool fulgte = fokus && currentWidget() && currentWidget()->isAncestorOf(fokus);
+    {
+        const MidlertidigVaerdi skifter(skifter_, true);
+        if (fulgte) fokus->clearFocus();
+        setCurrentIndex(c);
+    }
+    if (!fulgte) return;
+    QWidget* side = widget(c);
+    const Fokus& f = fokus_[static_cast<std::size_t>(c)];
+    for (QWidget* w : {f.widget.data(), f.visning.data()})
+        if (w && side->isAncestorOf(w) && w->isVisibleTo(side) && w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    // Never held on this page: its first widget in the tab order.
+    for (QWidget* w = side->nextInFocusChain(); w != side; w = w->nextInFocusChain())
+        if (side->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(side) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
+void QtFaneblade::fokusFlyttet(QWidget* nu) {
+    const int c = currentIndex();
+    if (!nu || skifter_ || c < 0 || c != faneblade_.current() || !widget(c)->isAncestorOf(nu)) return;
+    QWidget* visning = nu;
+    for (QWidget* w = nu; w != widget(c); w = w->parentWidget())
+        if (qobject_cast<QAbstractItemView*>(w)) visning = w;
+    fokus_[static_cast<std::size_t>(c)] = {nu, visning};
+}
+
+bool QtFaneblade::tabBarMus(QEvent* e) {
+    if (e->type() == QEvent::Wheel) {
+        const QPoint d = static_cast<QWheelEvent*>(e)->angleDelta();
+        hjul_ += std::abs(d.y()) >= std::abs(d.x()) ? d.y() : d.x();
+        // One tab a notch of 15 degrees; a fine wheel adds up to one.
+        for (; std::abs(hjul_) >= 120; hjul_ -= hjul_ > 0 ? 120 : -120) faneblade_.userNaeste(hjul_ > 0, false);
+        return true;
+    }
+    const auto* mus = static_cast<QMouseEvent*>(e);
+    if (mus->button() != Qt::LeftButton) return false;
+    const int fane = tabBar()->tabAt(mus->position().toPoint());
+    if (fane < 0) return false;
+    faneblade_.userSelect(fane);
+    return true;
 }
 
 bool QtFaneblade::eventFilter(QObject* o, QEvent* e) {
+    if (o == tabBar() && (e->type() == QEvent::Wheel || e->type() == QEvent::MouseButtonPress ||
+                          e->type() == QEvent::MouseButtonDblClick))
+        return tabBarMus(e);
     if (o != tabBar() || e->type() != QEvent::KeyPress) return QTabWidget::eventFilter(o, e);
     const auto* tast = static_cast<QKeyEvent*>(e);
     if ((tast->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;

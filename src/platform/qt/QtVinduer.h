@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <vector>
 
 #include "platform/Faneblade.h"
 #include "platform/Vindue.h"
@@ -43,7 +44,12 @@ void TegnFokusramme(QPainter& p, const QRect& r, const QPalette& palette);
 // change the user makes reaches the control, as userSelect, or by the keys as
 // userNaeste and userYderste: Left, Right, Home and End on the tab bar, Ctrl+Tab
 // where no pane takes it, and Ctrl+PageDown, Ctrl+PageUp anywhere in the window.
-// Qt's own keys would step onto tabs hidden in the mode.
+// Qt's own keys and wheel would step onto tabs hidden in the mode, so a click and
+// the wheel on the tab bar are taken in here too.
+//
+// Each page keeps the widget that last held the keyboard on it: when the keyboard
+// was on the page being left, it goes to that widget of the page shown (a grid
+// whose editor has closed meanwhile takes it itself), not to the page's first one.
 class QtFaneblade : public QTabWidget, public FanebladVisning {
     Q_OBJECT
 public:
@@ -63,8 +69,21 @@ protected:
 
 private:
     void brugerValgte(int fane);
+    bool tabBarMus(QEvent* e);
+    // Shows page c, the keyboard following as above.
+    void visSide(int c);
+    void fokusFlyttet(QWidget* nu);
 
+    // What last held the keyboard on a page, and the grid view it lies in (the
+    // widget itself when it is none), which outlives its editor.
+    struct Fokus {
+        QPointer<QWidget> widget, visning;
+    };
     Faneblade& faneblade_;
+    std::vector<Fokus> fokus_;
+    QMetaObject::Connection fokusForbindelse_;
+    bool skifter_ = false;
+    int hjul_ = 0;  // eighths of a degree turned and not yet stepped
 };
 
 class QtKnap : public QPushButton, public KnapVisning {

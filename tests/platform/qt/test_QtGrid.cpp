@@ -396,18 +396,22 @@ TEST_F(QtGridTest, AClickBesideTheCellsEntersTheGridOnAnEditableCell) {
     EXPECT_TRUE(v->selectionModel()->isSelected(w->model()->index(0, 1)));
 }
 
-// A value column a few pixels short of room is not scrolled to sideways, so the
-// labels stay in sight; one mostly out of sight is.
-TEST_F(QtGridTest, ACellAlmostInSightKeepsTheLabelsInSight) {
+// A value column short of room by a few pixels or by most of it is brought wholly
+// into sight, scrolled no further than that, so the labels stay in sight as far as
+// they fit; a cell back in sight at the left brings them back whole.
+TEST_F(QtGridTest, TheCurrentCellIsScrolledWhollyIntoSightAndNoFurther) {
     QtGridView* v = w->view();
-    for (const auto& [mangler, rullet] : {std::pair{6, false}, std::pair{v->columnWidth(2) - 20, true}}) {
+    for (int mangler : {0, 6, v->columnWidth(2) - 20}) {
         v->setCurrentIndex(w->model()->index(0, 0));
         v->horizontalScrollBar()->setValue(0);
         w->resize(w->width() - v->viewport()->width() + v->columnViewportPosition(2) + v->columnWidth(2) - mangler,
                   w->height());
         QApplication::processEvents();
         v->setCurrentIndex(w->model()->index(1, 2));
-        EXPECT_EQ(v->horizontalScrollBar()->value() > 0, rullet) << mangler;
+        EXPECT_EQ(v->horizontalScrollBar()->value(), mangler);
+        EXPECT_TRUE(v->viewport()->rect().contains(v->visualRect(v->currentIndex()))) << mangler;
+        v->setCurrentIndex(w->model()->index(1, 1));
+        EXPECT_EQ(v->horizontalScrollBar()->value(), 0) << mangler;
     }
 }
 

@@ -1,15 +1,18 @@
 // The work window on Qt, offscreen: its tabs, grids, charts and buttons where they
-// belong; the tab control's program changes and the user's; Enter and the close box;
-// a chart drawn on a hidden tab drawn again when its tab is shown, and built once.
+// belong; the tab control's program changes and the user's, by click and wheel; Enter
+// and the close box; a chart drawn on a hidden tab drawn again when its tab is shown,
+// and built once.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QBarSeries>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <map>
 #include <set>
 #include <string>
@@ -44,8 +47,8 @@ protected:
         vindue.reset();
     }
     static InddataKontroller& k() { return inddataKontroller(); }
-    void vis() {
-        vindue->resize(1366, 740);
+    void vis(QSize stoerrelse = {1366, 740}) {
+        vindue->resize(stoerrelse);
         vindue->show();
         QApplication::setActiveWindow(vindue.get());
         QApplication::processEvents();
@@ -126,6 +129,14 @@ TEST_F(QtInddataVindueTest, TheProgramsChangesAreShownWithoutQtsOwnNotifications
     tabs->tabBar()->setCurrentIndex(5);
     EXPECT_EQ(notifikationer, (std::vector<std::pair<int, int>>{{4, 5}}));
     EXPECT_EQ(k().SSTab1.current(), 5);
+
+    notifikationer.clear();  // the wheel: hidden tabs passed, no step past the outermost shown ones
+    for (int hak : {-120, 60, 60, 120, 120}) {
+        QWheelEvent hjul({5, 5}, {5, 5}, {}, {0, hak}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tabs->tabBar(), &hjul);
+    }
+    EXPECT_EQ(notifikationer, (std::vector<std::pair<int, int>>{{5, 4}}));
+    tabs->tabBar()->setCurrentIndex(5);
 
     // A handler that puts the previous tab back is shown with it back.
     notifikationer.clear();
@@ -226,6 +237,22 @@ TEST_F(QtInddataVindueTest, ASwitchIntoTheChartsOnAComputedSiteBuildsEachChartOn
     QApplication::processEvents();
     EXPECT_EQ(tuc->bygninger(), 1);
     EXPECT_EQ(alk->bygninger(), 1);
+}
+
+// At 1024 x 768 a grid's last column made current is wholly in sight, and the site
+// grid and the charts' tables show whole.
+TEST_F(QtInddataVindueTest, At1024EveryCurrentCellIsWhollyInSight) {
+    vis({1024, 740});
+    ASSERT_NO_FATAL_FAILURE(BeregnLokalitet());
+    for (auto [fane, navn, hel] : {std::tuple{0, "TDBGrid4", true}, {0, "TDBGrid2", false}, {4, "TDBGrid12", false},
+                                   {4, "TDBGrid13", false}, {6, "TDBGrid23", true}}) {
+        k().SSTab1.setCurrent(fane);
+        QApplication::processEvents();
+        QtGridView* v = vindue->grid(navn)->view();
+        v->setCurrentIndex(v->model()->index(0, v->model()->columnCount() - 1));
+        EXPECT_TRUE(v->viewport()->rect().contains(v->visualRect(v->currentIndex()))) << navn;
+        EXPECT_TRUE(!hel || v->horizontalHeader()->length() <= v->viewport()->width()) << navn;
+    }
 }
 
 }  // namespace

@@ -42,18 +42,27 @@ inline void skrivAnalyse(int b, const Analyse& v) {
     for (int r = 1; r <= 18; ++r) tabeller().AnalyseData.saet(r, b + 1, v[static_cast<std::size_t>(r - 1)]);
 }
 
-inline void beregnLokalitet() {
+// New data with a site name and `antal` boreholes named, placed and dated, as the
+// work window holds them before their analyses are typed.
+inline void nyLokalitet(int antal) {
     inddataGrids().restoreDesign();
     inddataCharts().restoreDesign();
     NulstilAlleData();
     InitierGrids();
     Tabeller& t = tabeller();
     t.LokalitetData.saet(1, 1, "Gammel tankstation");
-    const char* placeringer[] = {"opstrøm", "hotspot", "nedstr.1", "nedstr.2"};
-    for (int b = 1; b <= 4; ++b) {
+    const char* placeringer[] = {"opstrøm", "hotspot", "nedstr.1", "nedstr.2", "nedstr.3"};
+    for (int b = 1; b <= antal; ++b) {
         t.BoringData.saet(1, b + 1, "B10" + std::to_string(b));
         t.BoringData.saet(2, b + 1, placeringer[b - 1]);
         t.BoringData.saet(3, b + 1, "0" + std::to_string(b) + "-06-2004");
+    }
+}
+
+inline void beregnLokalitet() {
+    nyLokalitet(4);
+    Tabeller& t = tabeller();
+    for (int b = 1; b <= 4; ++b) {
         skrivAnalyse(b, Boringer[static_cast<std::size_t>(b - 1)]);
         t.AfstandData.saet(1, b + 1, 100.0 * (b - 1));
         t.KomponentData.saet(1, b + 1, b == 2 ? 12.5 : 5.0 / b);

@@ -185,17 +185,9 @@ bool HentFil(const std::string& sti) {
 // the grids store them), computed, and saved to sti.
 std::string GemtLokalitet(const Talformat& f, const std::string& navn) {
     TalformatScope s(f);
-    inddataGrids().restoreDesign();
-    inddataCharts().restoreDesign();
-    NulstilAlleData();
-    InitierGrids();
+    bench::nyLokalitet(5);
     Tabeller& t = tabeller();
-    t.LokalitetData.saet(1, 1, "Gammel tankstation");
-    const char* placeringer[] = {"opstrøm", "hotspot", "nedstr.1", "nedstr.2", "nedstr.3"};
     for (int b = 1; b <= 5; ++b) {
-        t.BoringData.saet(1, b + 1, "B10" + std::to_string(b));
-        t.BoringData.saet(2, b + 1, placeringer[b - 1]);
-        t.BoringData.saet(3, b + 1, "0" + std::to_string(b) + "-06-2004");
         for (int r = 1; r <= 18; ++r)
             t.AnalyseData.saet(r, b + 1, f.formater(bench::FemVande[static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(r - 1)]));
         t.AfstandData.saet(1, b + 1, f.formater(37.5 * (b - 1)));

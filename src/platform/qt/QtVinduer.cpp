@@ -291,6 +291,10 @@ void QtVindueskift::givForaelderTastaturet(const QWidget& dialog) {
         return;
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) return;
+    // A drop-down list left open (the name field's completions) holds the keyboard
+    // grabbed until it closes, and what it is sent after the dialog has gone is
+    // lost: it closes first.
+    while (QWidget* liste = QApplication::activePopupWidget()) liste->close();
     xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(foraelder->winId()),
                         XCB_CURRENT_TIME);
     xcb_flush(x11->connection());

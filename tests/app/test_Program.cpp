@@ -21,6 +21,7 @@
 #include "app/Program.h"
 #include "celler/Talformat.h"
 #include "datamodel/Beregningstilstand.h"
+#include "datamodel/HentSkrivFil.h"
 #include "datamodel/Tabeller.h"
 #include "platform/InddataKontroller.h"
 #include "platform/StartSlutKontroller.h"
@@ -414,6 +415,45 @@ TEST(Program, NewDataTabsAndRebuildByKeyboardAndOnScreen) {
     EXPECT_EQ(skaerm, w.grab(bund).toImage().convertToFormat(skaerm.format()));
     QApplication::setActiveWindow(&w);
     EXPECT_EQ(skrivNavn("Nygrund"), "Nygrund");
+}
+
+// A window change by Enter with the site's name typed on at once: the keys the old
+// window had queued when it went reach the site name in the next one, in order.
+TEST(Program, KeysTypedThroughAWindowChangeReachTheSiteName) {
+    TempDir mappe;
+    const std::string fil = mappe / "gammel.akv";
+    struct Skift {
+        const char* navn;
+        bool slut;         // typed into the end window, else the start window
+        const char* knap;  // with the keyboard
+    };
+    for (const Skift& s : {Skift{"Nye data", false, "NyeData"}, Skift{"Indlæs", false, "EksisterendeData"},
+                           Skift{"Opret nye data, Nej", true, "NyeData"}}) {
+        KoerendeProgram p;
+        tabeller().LokalitetData.saet(1, 1, "Gammel tankstation");
+        ASSERT_TRUE(SkrivFil(fil));
+        p.dialoger.svarene.push_back(fil);
+        p.beskeder.svar.push_back(BeskedSvar::Nej);
+        p.program.start();
+        QtMenuVindue* gammel = &p.program.startSlut().start();
+        if (s.slut) {
+            p.startKnap("NyeData")->click();
+            p.vindue().afslut()->click();
+            gammel = &p.program.startSlut().slut();
+        }
+        QApplication::setActiveWindow(gammel);
+        QWidget* fokus = s.slut ? p.slutKnap(s.knap) : p.startKnap(s.knap);
+        fokus->setFocus();
+        const QString taster = QStringLiteral("\rGrønnegade 12\r");
+        for (QChar c : taster)
+            for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QApplication::postEvent(fokus, new QKeyEvent(type, c == '\r' ? Qt::Key_Return : Qt::Key(c.toUpper().unicode()),
+                                                             Qt::NoModifier, c == '\r' ? QString() : QString(c)));
+        (void)QTest::qWaitFor([] { return TekstForm(tabeller().LokalitetData.hent(1, 1)) == "Grønnegade 12"; }, 3000);
+        EXPECT_EQ(TekstForm(tabeller().LokalitetData.hent(1, 1)), "Grønnegade 12") << s.navn;
+        EXPECT_TRUE(gammel->isHidden()) << s.navn;
+        EXPECT_EQ(p.vindue().grid("TDBGrid4")->grid().row(), 1) << s.navn;
+    }
 }
 
 }  // namespace

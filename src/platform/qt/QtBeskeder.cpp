@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "platform/qt/QtVinduer.h"
+
 namespace {
 
 QMessageBox::Icon qtIkon(BeskedIkon i) {
@@ -167,5 +169,7 @@ BeskedSvar QtBeskeder::vis(const std::string& tekst, BeskedIkon ikon, BeskedKnap
     // The keys go on where they were typed before, also where the window manager
     // activates no window of its own accord.
     if (vindue && vindue->isVisible()) vindue->activateWindow();
-    return beskedSvar(*boks);
+    const BeskedSvar svar = beskedSvar(*boks);
+    QtVindueskift::instans().efterlad(std::move(boks));
+    return svar;
 }

@@ -73,10 +73,15 @@ QtMenuKnap* QtMenuVindue::knap(const std::string& navn) const {
 
 void QtMenuVindue::aendret() {
     setWindowTitle(Tekst(vindue_.caption()));
-    if (vindue_.shown() == isVisible()) return;
-    // A plain show or hide: hide() sends no close event, so an internal unload never
-    // reaches closeEvent.
-    if (vindue_.shown()) {
+    QtVindueskift& skift = QtVindueskift::instans();
+    // A plain hide: it sends no close event, so an internal unload never reaches
+    // closeEvent. The window change may keep it on screen a moment longer.
+    if (!vindue_.shown()) {
+        skift.skjul(*this);
+        return;
+    }
+    if (isVisible() && !skift.paaVej(*this)) return;
+    if (isHidden()) {
         // In the middle of the screen, as a program's opening window stands.
         adjustSize();
         if (const QScreen* s = screen()) {
@@ -85,13 +90,9 @@ void QtMenuVindue::aendret() {
             move(r.topLeft());
         }
     }
-    setVisible(vindue_.shown());
-    if (vindue_.shown()) {
-        // Each time it opens, the keyboard on its first button.
-        if (!knapper_.empty()) knapper_.front()->setFocus(Qt::OtherFocusReason);
-        raise();
-        activateWindow();
-    }
+    skift.vis(*this);
+    // Each time it opens, the keyboard on its first button.
+    if (!knapper_.empty()) knapper_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void QtMenuVindue::closeEvent(QCloseEvent* e) {

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "platform/qt/QtVinduer.h"
+
 void QtVentemarkoer::start() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void QtVentemarkoer::slut() { QGuiApplication::restoreOverrideCursor(); }
@@ -44,8 +46,10 @@ std::optional<std::string> QtFilDialoger::gem(const FilDialogValg& valg) { retur
 std::optional<std::string> QtFilDialoger::vis(const FilDialogValg& valg, bool gem) {
     auto d = lavFilDialog(valg, gem, QApplication::activeWindow());
     if (valg.startnavn.empty() && !mappe_.isEmpty()) d->setDirectory(mappe_);
-    if (d->exec() != QDialog::Accepted) return std::nullopt;
+    const bool valgt = d->exec() == QDialog::Accepted;
     const QStringList valgte = d->selectedFiles();
+    QtVindueskift::instans().efterlad(std::move(d));
+    if (!valgt) return std::nullopt;
     if (valgte.isEmpty() || valgte.first().isEmpty()) return std::nullopt;
     mappe_ = QFileInfo(valgte.first()).absolutePath();
     return valgte.first().toStdString();

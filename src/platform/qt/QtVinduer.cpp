@@ -4,7 +4,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,9 +18,16 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
+
+#include <algorithm>
 #include <cstdlib>
 
 #include "celler/MidlertidigVaerdi.h"
+
+#ifdef AKV_MED_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 
@@ -237,6 +246,176 @@ void QtKnap::aendret() {
     setDefault(knap_.isDefault());
 }
 
+// ---------------------------------------------------------------- window change
+
+namespace {
+QtVindueskift* vindueskift = nullptr;
+}  // namespace
+
+QtVindueskift& QtVindueskift::instans() {
+    // One per application; it goes at the start of the application's end, while the
+    // dialogs it keeps can still be taken down.
+    if (!vindueskift) {
+        vindueskift = new QtVindueskift;
+        qAddPostRoutine([] { delete std::exchange(vindueskift, nullptr); });
+    }
+    return *vindueskift;
+}
+
+QtVindueskift::QtVindueskift() {
+    oprydning_.setSingleShot(true);
+    oprydning_.setInterval(Frist);
+    connect(&oprydning_, &QTimer::timeout, this, &QtVindueskift::ryd);
+    frist_.setSingleShot(true);
+    frist_.setInterval(Frist);
+    connect(&frist_, &QTimer::timeout, this, [this] {
+        fuldfoer();
+        if (naeste_ && naeste_->isVisible() && !naeste_->isActiveWindow()) naeste_->activateWindow();
+        send();
+    });
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void QtVindueskift::vis(QWidget& w) {
+    std::erase(paaVej_, &w);
+    std::erase(skjulte_, &w);
+    naeste_ = &w;
+    w.show();
+    w.raise();
+    w.activateWindow();
+    if (w.isActiveWindow()) {
+        fuldfoer();
+    } else {
+        skifter_ = true;
+        frist_.start();
+    }
+}
+
+void QtVindueskift::skjul(QWidget& w) {
+    if (w.isHidden() || paaVej(w)) return;
+    if (std::find(skjulte_.begin(), skjulte_.end(), &w) == skjulte_.end()) skjulte_.emplace_back(&w);
+    std::erase(skjulte_, nullptr);
+    // Only a window with the keyboard, or with a message or dialog of its own just
+    // gone, has keys to hand over.
+    const QWidget* aktiv = sidstAktiv_;
+    const bool tastatur =
+        aktiv && (aktiv == &w || (aktiv->isHidden() && aktiv->parentWidget() && aktiv->parentWidget()->window() == &w));
+    if (!tastatur) {
+        w.hide();
+        return;
+    }
+    paaVej_.emplace_back(&w);
+    if (naeste_ && naeste_ != &w && naeste_->isVisible() && naeste_->isActiveWindow())
+        fuldfoer();
+    else
+        frist_.start();
+}
+
+bool QtVindueskift::paaVej(const QWidget& w) const {
+    return std::find(paaVej_.begin(), paaVej_.end(), &w) != paaVej_.end();
+}
+
+void QtVindueskift::fuldfoer() {
+    frist_.stop();
+    skifter_ = false;
+    for (const QPointer<QWidget>& w : std::exchange(paaVej_, {}))
+        if (w && w != naeste_) w->hide();
+}
+
+QtVindueskift::~QtVindueskift() { ryd(); }
+
+void QtVindueskift::efterlad(std::unique_ptr<QWidget> dialog) {
+    efterladte_.emplace_back(dialog.release());
+    oprydning_.start();
+}
+
+void QtVindueskift::ryd() {
+    for (const QPointer<QWidget>& d : std::exchange(efterladte_, {})) delete d.data();
+}
+
+bool QtVindueskift::forladt(const QWidget* top) const {
+    if (top == naeste_) return false;
+    if (paaVej(*top)) return true;
+    return top->isHidden() &&
+           (std::find(skjulte_.begin(), skjulte_.end(), top) != skjulte_.end() ||
+            std::find(efterladte_.begin(), efterladte_.end(), top) != efterladte_.end());
+}
+
+void QtVindueskift::givForaelderTastaturet(const QWidget& dialog) {
+#ifdef AKV_MED_XCB
+    // The dialog has just been unmapped: the X server would leave the keyboard with
+    // no window until the window manager picks one. The parent takes it at once.
+    // Unless the keyboard is already in another window (a drop-down list, as the
+    // name field's completions, is the dialog's own).
+    const QWidget* foraelder = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const QWindow* fokus = QGuiApplication::focusWindow();
+    const QWindow* egen = dialog.windowHandle();
+    if (!foraelder || !foraelder->isVisible() ||
+        (fokus && fokus != egen && fokus->type() != Qt::Popup && fokus->isVisible()))
+        return;
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    // A drop-down list left open (the name field's completions) holds the keyboard
+    // grabbed until it closes, and what it is sent after the dialog has gone is
+    // lost: it closes first.
+    while (QWidget* liste = QApplication::activePopupWidget()) liste->close();
+    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(foraelder->winId()),
+                        XCB_CURRENT_TIME);
+    xcb_flush(x11->connection());
+#else
+    (void)dialog;
+#endif
+}
+
+bool QtVindueskift::eventFilter(QObject* o, QEvent* e) {
+    switch (e->type()) {
+    case QEvent::WindowActivate:
+        if (auto* top = qobject_cast<QWidget*>(o); top && top->isWindow()) sidstAktiv_ = top;
+        if (o == naeste_) {
+            fuldfoer();
+            // After the focus widget has had its focus-in.
+            if (!venter_.empty()) QTimer::singleShot(0, this, &QtVindueskift::send);
+        }
+        return false;
+    case QEvent::Hide:
+        if (auto* d = qobject_cast<QDialog*>(o); d && d->isWindow()) givForaelderTastaturet(*d);
+        return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride: break;
+    default: return false;
+    }
+    auto* w = qobject_cast<QWidget*>(o);
+    if (iSend_ || !w || !naeste_ || !naeste_->isVisible()) return false;
+    // Keys typed into the next window before it is active wait for it too, and any
+    // typed into it later wait behind those held.
+    const QWidget* top = w->window();
+    if (!forladt(top) && !(top == naeste_ && (skifter_ || !venter_.empty()))) return false;
+    // No shortcut of the window going away acts on the key.
+    if (e->type() == QEvent::ShortcutOverride) {
+        e->accept();
+        return true;
+    }
+    const auto* k = static_cast<QKeyEvent*>(e);
+    venter_.push_back(std::make_unique<QKeyEvent>(k->type(), k->key(), k->modifiers(), k->nativeScanCode(),
+                                                  k->nativeVirtualKey(), k->nativeModifiers(), k->text(),
+                                                  k->isAutoRepeat(), k->count()));
+    if (venter_.size() == 1 && naeste_->isActiveWindow()) QTimer::singleShot(0, this, &QtVindueskift::send);
+    return true;
+}
+
+void QtVindueskift::send() {
+    const MidlertidigVaerdi iSend(iSend_, true);
+    std::size_t i = 0;
+    // A key may change the window again: the rest wait for that one.
+    for (; i < venter_.size() && naeste_ && naeste_->isVisible(); ++i) {
+        if (i > 0 && !naeste_->isActiveWindow()) break;
+        QWidget* fokus = naeste_->focusWidget();
+        QApplication::sendEvent(fokus ? fokus : naeste_.data(), venter_[i].get());
+    }
+    venter_.erase(venter_.begin(), venter_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
 // ---------------------------------------------------------------- window
 
 void HoldIndenforSkaermen(QWidget& w) {
@@ -274,13 +453,12 @@ QtVindue::~QtVindue() {
 
 void QtVindue::aendret() {
     setWindowTitle(QString::fromStdString(vindue_.caption()));
-    if (vindue_.shown() && isHidden()) {
-        show();
-        raise();
-        activateWindow();
+    QtVindueskift& skift = QtVindueskift::instans();
+    if (vindue_.shown() && (isHidden() || skift.paaVej(*this))) {
+        skift.vis(*this);
     } else if (!vindue_.shown() && !isHidden() && !iLuk_) {
         // A window closing through its close box is hidden by Qt once the event is accepted.
-        hide();
+        skift.skjul(*this);
     }
     if (!vindue_.shown() && modalLoop_) modalLoop_->quit();
 }
@@ -317,7 +495,7 @@ void QtVindue::closeEvent(QCloseEvent* event) {
         event->ignore();
         // The logic may have hidden the window while refusing (the work window
         // opens the end window instead of closing).
-        if (!vindue_.shown() && !isHidden()) hide();
+        if (!vindue_.shown() && !isHidden()) QtVindueskift::instans().skjul(*this);
     }
 }
 

@@ -6,7 +6,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <memory>
 #include <vector>
 
 #include "platform/Faneblade.h"
@@ -33,6 +36,59 @@ void HoldIndenforSkaermen(QWidget& w);
 // Shows the window application-modal in front and runs a local event loop until the
 // Vindue is hidden; loekke points at the loop while it runs, so the hide can end it.
 void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
+
+// The change from one of the program's top-level windows to the next, whole for the
+// keyboard. Under X the window manager gives a newly shown window the keyboard some
+// time after the show; a window taken away before then leaves the keyboard with no
+// window of the program, and what is typed meanwhile is lost. So a window the logic
+// hides while it holds the keyboard stays on screen until the window shown next is
+// active (at most Frist), and every key that reaches it, or a window hidden this
+// way, goes on to the focus of the window shown last, in the order typed, once that
+// window is active (a grid takes its first cell as it gets the keyboard). A dialog
+// going away (a message answered, a file chosen) hands the keyboard to its parent
+// window at once, which passes it on in its turn. A message box's own watch on the
+// keys comes before this one, so keys typed ahead of a message are still dropped.
+class QtVindueskift : public QObject {
+public:
+    static constexpr std::chrono::milliseconds Frist{2000};
+
+    static QtVindueskift& instans();
+
+    // The logic showed w: in front, and asked to be made active.
+    void vis(QWidget& w);
+    // The logic hid w.
+    void skjul(QWidget& w);
+    // w is hidden by the logic but still on screen, waiting for the next window.
+    bool paaVej(const QWidget& w) const;
+    // A dialog that is done, kept hidden a moment longer: keys the window system had
+    // already sent it go on to the window that follows instead of going with it.
+    void efterlad(std::unique_ptr<QWidget> dialog);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QtVindueskift();
+    ~QtVindueskift() override;
+    void ryd();
+    // The windows on their way out hidden for good.
+    void fuldfoer();
+    bool forladt(const QWidget* top) const;
+    // The keys held for the next window, to its focus, once it is active.
+    void send();
+    static void givForaelderTastaturet(const QWidget& dialog);
+
+    std::vector<QPointer<QWidget>> paaVej_;
+    std::vector<QPointer<QWidget>> skjulte_;
+    std::vector<QPointer<QWidget>> efterladte_;  // owned; a parent window may take one down first
+    std::vector<std::unique_ptr<QKeyEvent>> venter_;
+    bool iSend_ = false;
+    bool skifter_ = false;  // the window shown last is not yet active
+    QPointer<QWidget> naeste_;
+    QPointer<QWidget> sidstAktiv_;  // the top-level window that last had the keyboard
+    QTimer frist_;
+    QTimer oprydning_;
+};
 
 // The keyboard's focus frame, drawn inside r: a dashed line in the text colour,
 // unlike the default button's highlighted outline.

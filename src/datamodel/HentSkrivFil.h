@@ -26,9 +26,9 @@ bool SkrivFil(const std::string& sti);
 // Clears all data, then reads the file into the tables. Each number is read in
 // the decimal sign it shows, a number that could be either in the one most of its
 // line shows, so a file saved under the other decimal sign, or edited by hand in
-// it, reads as meant; numbers kept as text are rewritten in the user's format. On a failure it shows the
-// error's description and "Filen kunne ikke læses, ..." and returns false; the
-// tables keep what was read up to the failure.
+// it, reads as meant; numbers kept as text are rewritten in the user's format. On
+// a failure it shows the error's description and "Filen kunne ikke læses, ..." and
+// returns false; the tables keep what was read up to the failure.
 bool HentFil(const std::string& sti);
 
 // Splits a line at its ";" into FeltTabel: field i is the text between separator i

@@ -478,9 +478,7 @@ bool Grid::userKlikPaaOverskrift(int col) {
             break;
         }
     // The header of the edited column, or of one with no editable cell.
-    if (!commit()) return false;
-    fokuser();
-    return true;
+    return userKlikUdenforCeller();
 }
 
 bool Grid::userKlikUdenforCeller() {

@@ -1,5 +1,6 @@
 #include "platform/Grid.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "celler/MidlertidigVaerdi.h"
@@ -348,145 +349,248 @@ void Grid::fokuser() {
     userFocusIn();
 }
 
-void Grid::userFocusIn(bool cellenValgt) {
+void Grid::userFocusIn(bool vaelg) {
     if (focused_) return;
     focused_ = true;
     if (gotFocus) gotFocus();
-    if (!cellenValgt && !edit_) vaelgRedigerbarCelle();
-}
-
-bool Grid::vaelgRedigerbarCelle() {
-    if (cellEditable(row_, col_)) return true;
-    if (sidstRedigeret_ && cellEditable(sidstRedigeret_->first, sidstRedigeret_->second))
-        return moveTo(sidstRedigeret_->first, sidstRedigeret_->second);
-    const auto celle = synligCelle(0, rowCount() - 1, false);
-    return celle && moveTo(celle->first, celle->second);
-}
-
-std::optional<std::pair<int, int>> Grid::synligCelle(int r0, int r1, bool sidste, bool alle) const {
-    const int n = columnCount();
-    const int antal = (r1 - r0 + 1) * n;
-    for (int k = 0; k < antal; ++k) {
-        const int i = r0 * n + (sidste ? antal - 1 - k : k);
-        const int r = i / n;
-        const int c = i % n;
-        if (column(c).visible() && (alle || cellEditable(r, c))) return std::pair{r, c};
-    }
-    return std::nullopt;
+    if (vaelg && !edit_) vaelgRedigerbarCelle();
 }
 
 void Grid::userFocusOut() { focused_ = false; }
 
-// ---- The user's side
-
-bool Grid::userMoveTo(int row, int col) {
-    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) return false;
-    return moveTo(row, col);
+void Grid::tilTastcelle() {
+    if (tagerTaster(row_, col_)) return;
+    if (auto n = nabo(row_, col_, 0, 1)) {
+        moveTo(n->first, n->second);
+    } else if (auto m = nabo(row_, col_, 0, -1)) {
+        moveTo(m->first, m->second);
+    } else {
+        vaelgRedigerbarCelle();
+    }
 }
 
-bool Grid::userStartEdit(bool vedTast) {
-    const bool ny = !edit_;
-    if (!beginEdit()) return false;
-    if (ny) edit_->vedTast = vedTast;
+bool Grid::vaelgRedigerbarCelle() {
+    if (tagerTaster(row_, col_)) return true;
+    if (sidstRedigeret_ && tagerTaster(sidstRedigeret_->first, sidstRedigeret_->second))
+        return moveTo(sidstRedigeret_->first, sidstRedigeret_->second);
+    const auto celle = yderste(0, rowCount() - 1, false);
+    return celle && moveTo(celle->first, celle->second);
+}
+
+// ---- Which cells the keys reach
+
+bool Grid::tagerTaster(int row, int col) const {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount() || !column(col).visible()) return false;
+    return cellEditable(row, col) || !harTastceller();
+}
+
+bool Grid::harTastceller() const {
+    for (int c = 0; c < columnCount(); ++c)
+        if (column(c).visible())
+            for (int r = 0; r < rowCount(); ++r)
+                if (cellEditable(r, c)) return true;
+    return false;
+}
+
+bool Grid::tekstcelle() const { return cellEditable(row_, col_) && !column(col_).valueList().isDropDown(); }
+
+std::optional<std::pair<int, int>> Grid::nabo(int row, int col, int dr, int dc) const {
+    for (int r = row + dr, c = col + dc; r >= 0 && r < rowCount() && c >= 0 && c < columnCount(); r += dr, c += dc)
+        if (tagerTaster(r, c)) return std::pair{r, c};
+    return std::nullopt;
+}
+
+std::optional<std::pair<int, int>> Grid::yderste(int r0, int r1, bool sidste) const {
+    const int n = columnCount();
+    const int antal = (r1 - r0 + 1) * n;
+    for (int k = 0; k < antal; ++k) {
+        const int i = r0 * n + (sidste ? antal - 1 - k : k);
+        if (tagerTaster(i / n, i % n)) return std::pair{i / n, i % n};
+    }
+    return std::nullopt;
+}
+
+bool Grid::bip() {
+    if (visning_) visning_->bip();
+    return false;
+}
+
+// ---- The user's side
+
+Redigering Grid::redigering() const { return edit_ ? edit_->tilstand : Redigering::Ingen; }
+
+bool Grid::aabn(Redigering tilstand, const std::string* tekst) {
+    if (edit_ || !cellEditable(row_, col_)) return false;
+    if (column(col_).valueList().isDropDown()) {
+        if (tekst) return false;  // a drop-down cell takes picks, not text
+        tilstand = Redigering::Liste;
+    }
+    beginEdit();
+    edit_->tilstand = tilstand;
+    if (tekst) {
+        edit_->text = *tekst;
+        edit_->value = Variant(*tekst);
+        edit_->changed = *tekst != edit_->originalText;
+    }
+    if (visning_) visning_->redigeringBegyndt();
     return true;
 }
 
-void Grid::userKlikIEditor() {
-    if (edit_) edit_->vedTast = false;
+TastSvar Grid::flyt(GridTast tast, int sideRaekker) {
+    const int row = edit_ ? edit_->row : row_;
+    const int col = edit_ ? edit_->col : col_;
+    if (!commit()) return TastSvar::Afvist;
+    std::optional<std::pair<int, int>> maal;
+    auto lodret = [&](int dr, int antal) {
+        for (int i = 0; i < antal; ++i)
+            if (auto n = nabo(maal ? maal->first : row, col, dr, 0)) maal = n;
+    };
+    switch (tast) {
+    case GridTast::Enter:
+    case GridTast::Ned: lodret(1, 1); break;
+    case GridTast::Op: lodret(-1, 1); break;
+    case GridTast::SideNed: lodret(1, sideRaekker); break;
+    case GridTast::SideOp: lodret(-1, sideRaekker); break;
+    case GridTast::Venstre: maal = nabo(row, col, 0, -1); break;
+    case GridTast::Hoejre: maal = nabo(row, col, 0, 1); break;
+    case GridTast::Hjem:
+    case GridTast::Slut: maal = yderste(row, row, tast == GridTast::Slut); break;
+    case GridTast::GridHjem:
+    case GridTast::GridSlut: maal = yderste(0, rowCount() - 1, tast == GridTast::GridSlut); break;
+    case GridTast::Tab:
+    case GridTast::ShiftTab: {
+        const int skridt = tast == GridTast::ShiftTab ? -1 : 1;
+        const int n = columnCount();
+        for (int i = row * n + col + skridt; i >= 0 && i < rowCount() * n && !maal; i += skridt)
+            if (tagerTaster(i / n, i % n) && cellEditable(i / n, i % n)) maal = std::pair{i / n, i % n};
+        if (!maal) return TastSvar::Forlad;
+        break;
+    }
+    default: break;
+    }
+    if (maal) moveTo(maal->first, maal->second);
+    return TastSvar::Taget;
+}
+
+TastSvar Grid::userTast(GridTast tast, int sideRaekker) {
+    const Redigering r = redigering();
+    if (r == Redigering::Liste && tast != GridTast::Esc) return TastSvar::Editorens;
+    const bool editorens =
+        (r != Redigering::Ingen && (tast == GridTast::Tilbage || tast == GridTast::Slet || tast == GridTast::Hjem ||
+                                    tast == GridTast::Slut || tast == GridTast::AabnListe)) ||
+        (r == Redigering::Markoer && (tast == GridTast::Venstre || tast == GridTast::Hoejre || tast == GridTast::F2));
+    if (editorens) return TastSvar::Editorens;
+    switch (tast) {
+    case GridTast::Esc:
+        dropEdit();
+        return TastSvar::Taget;
+    case GridTast::F2:
+        if (r == Redigering::Tastet)
+            edit_->tilstand = Redigering::Markoer;
+        else
+            tilTastcelle(), aabn(Redigering::Markoer);
+        return TastSvar::Taget;
+    case GridTast::AabnListe:
+        tilTastcelle();
+        if (cellEditable(row_, col_) && column(col_).valueList().isDropDown()) aabn(Redigering::Liste);
+        return TastSvar::Taget;
+    case GridTast::Tilbage:
+    case GridTast::Slet: {
+        tilTastcelle();
+        if (!tekstcelle()) {
+            if (!harTastceller()) bip();
+            return TastSvar::Taget;
+        }
+        if (tast == GridTast::Tilbage) {
+            const std::string tom;
+            aabn(Redigering::Tastet, &tom);
+            return TastSvar::Taget;
+        }
+        // Emptied and committed at once, as an emptied value on Enter: no editor shows.
+        beginEdit();
+        edit_->text.clear();
+        edit_->value = Variant(std::string());
+        edit_->changed = !edit_->originalText.empty();
+        return commit() ? TastSvar::Taget : TastSvar::Afvist;
+    }
+    case GridTast::CtrlTab:
+        return commit() ? TastSvar::Forlad : TastSvar::Afvist;
+    default:
+        return flyt(tast, sideRaekker);
+    }
+}
+
+bool Grid::userTegn(const std::string& tekst) {
+    if (edit_) return userType(edit_->text + tekst);
+    if (!harTastceller()) return bip();
+    tilTastcelle();
+    if (tekstcelle()) return aabn(Redigering::Tastet, &tekst);
+    // A drop-down cell: the first item whose shown text begins with the key.
+    if (!cellEditable(row_, col_) || tekst.empty()) return bip();
+    auto smaa = [](std::string t) {
+        for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    const ValueList& l = column(col_).valueList();
+    for (int i = 0; i < l.count(); ++i)
+        if (smaa(l.item(i).displayText).rfind(smaa(tekst), 0) == 0) return userPick(i);
+    return bip();
 }
 
 bool Grid::userType(const std::string& text) {
-    if (!userStartEdit(true)) return false;
+    if (!edit_) return userTegn(text);
+    if (edit_->tilstand == Redigering::Liste) return false;
     edit_->text = text;
     edit_->value = Variant(text);
     edit_->changed = text != edit_->originalText;
     return true;
 }
 
-bool Grid::userCommit() { return commit(); }
-
-bool Grid::userEnter() {
-    const int row = edit_ ? edit_->row : row_;
-    const int col = edit_ ? edit_->col : col_;
+bool Grid::userKlik(int row, int col) {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) return false;
+    // The open editor covers its cell: a click there is a click in the editor.
+    if (edit_ && edit_->row == row && edit_->col == col) {
+        userKlikIEditor();
+        return true;
+    }
     if (!commit()) return false;
-    if (row + 1 < rowCount()) moveTo(row + 1, col);
-    return true;
-}
-
-bool Grid::userTab(bool tilbage) {
-    if (!commit()) return true;
-    const int skridt = tilbage ? -1 : 1;
-    const int celler = rowCount() * columnCount();
-    for (int i = row_ * columnCount() + col_ + skridt; i >= 0 && i < celler; i += skridt) {
-        const int r = i / columnCount();
-        const int c = i % columnCount();
-        if (column(c).visible() && cellEditable(r, c)) {
-            moveTo(r, c);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool Grid::sidelaens(int skridt) {
-    if (edit_ && !edit_->vedTast) return false;
-    const int row = edit_ ? edit_->row : row_;
-    const int col = edit_ ? edit_->col : col_;
-    if (!commit()) return true;
-    for (int c = col + skridt; c >= 0 && c < columnCount(); c += skridt)
-        if (column(c).visible()) {
-            moveTo(row, c);
-            break;
-        }
-    return true;
-}
-
-bool Grid::userTast(GridTast tast) {
-    if (tast == GridTast::Venstre || tast == GridTast::Hoejre) return sidelaens(tast == GridTast::Venstre ? -1 : 1);
-    if (edit_) return false;
-    // A drop-down cell takes picks, not text: emptying it would skip its pick's run.
-    const bool tekstcelle = cellEditable(row_, col_) && !column(col_).valueList().isDropDown();
-    const bool kunResultater = !synligCelle(0, rowCount() - 1, false);
     std::optional<std::pair<int, int>> maal;
-    switch (tast) {
-    case GridTast::Hjem:
-    case GridTast::Slut:
-        maal = synligCelle(row_, row_, tast == GridTast::Slut, kunResultater);
-        break;
-    case GridTast::GridHjem:
-    case GridTast::GridSlut:
-        maal = synligCelle(0, rowCount() - 1, tast == GridTast::GridSlut, kunResultater);
-        break;
-    case GridTast::Tilbage:
-        if (tekstcelle) userType("");
-        break;
-    case GridTast::Slet:
-        if (tekstcelle && userType("")) commit();
-        break;
-    default:
-        break;
-    }
-    if (maal) moveTo(maal->first, maal->second);
-    return true;
+    if (tagerTaster(row, col))
+        maal = std::pair{row, col};
+    else if (!(maal = nabo(row, col, 0, 1)))
+        maal = nabo(row, col, 0, -1);
+    // A row where no cell takes keys: the current cell stays.
+    return !maal || moveTo(maal->first, maal->second);
+}
+
+bool Grid::userDobbeltKlik(int row, int col) {
+    return userKlik(row, col) && aabn(Redigering::Markoer);
+}
+
+void Grid::userKlikIEditor() {
+    if (edit_ && edit_->tilstand == Redigering::Tastet) edit_->tilstand = Redigering::Markoer;
 }
 
 bool Grid::userKlikPaaOverskrift(int col) {
-    if (col < 0 || col >= columnCount()) return false;
+    if (col < 0 || col >= columnCount() || !harTastceller()) return false;
     for (int r = 0; r < rowCount(); ++r)
-        if (cellEditable(r, col)) {
-            if (!moveTo(r, col)) return false;
-            break;
+        if (tagerTaster(r, col)) {
+            if (!commit() || !moveTo(r, col)) return false;
+            fokuser();
+            return true;
         }
-    // The header of the edited column, or of one with no editable cell.
-    return userKlikUdenforCeller();
+    return false;
 }
 
 bool Grid::userKlikUdenforCeller() {
     // A refused commit has put the keyboard back in the grid already.
     if (!commit()) return false;
+    vaelgRedigerbarCelle();
     fokuser();
     return true;
 }
+
+bool Grid::userKlikUdenforGrid() { return commit(); }
 
 bool Grid::userPick(int itemIndex) {
     if (col_ < 0 || col_ >= columnCount()) return false;
@@ -496,6 +600,7 @@ bool Grid::userPick(int itemIndex) {
     const MidlertidigVaerdi iGem(gemmer_, true);
     const ValueItem item = l.item(itemIndex);
     const int col = col_;
+    edit_->tilstand = Redigering::Liste;
     edit_->text = item.displayText;
     edit_->value = item.value;
     // Picking the same item again is still a pick: it is committed like any other.
@@ -504,8 +609,6 @@ bool Grid::userPick(int itemIndex) {
     if (!edit_) return true;  // the pick's handler rebuilt the grid
     return commit();
 }
-
-void Grid::userEscape() { dropEdit(); }
 
 // ---- Design state
 

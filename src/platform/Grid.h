@@ -4,12 +4,58 @@
 // The grid keeps its layout (columns and their settings), the current cell and the
 // edit in progress, and raises the events. The rules of editing and committing live
 // here once; a view (the Qt one, or the recording double of the tests) only draws
-// and passes the user's actions in through the user-side operations below.
+// and passes the user's keys and clicks in as the inputs below.
 //
 // Grid column i shows table column (the table's lowest column bound + i); a table
 // column beyond the grid's last column is not shown, and a grid column beyond the
 // table's last column shows empty cells. Every table row is a grid row, the table's
 // first row as grid row 0.
+//
+// ---- How the user edits ----
+// The cell being edited is in one of four states (Redigering): Ingen, no editor
+// open; Tastet, an editor opened by a typed key, whose text the key replaced;
+// Markoer, an editor for caret work; Liste, the open list of a drop-down cell.
+//
+//  input               | Ingen                          | Tastet             | Markoer
+//  --------------------+--------------------------------+--------------------+-------------------
+//  character           | Tastet, the text replaced (4)  | the editor's       | the editor's
+//  Backspace           | Tastet, empty (4)              | the editor's       | the editor's
+//  Delete              | the cell emptied, committed (4)| the editor's       | the editor's
+//  F2                  | Markoer (5)                    | Markoer            | -
+//  Alt+Down            | Liste on a drop-down cell      | -                  | -
+//  Esc                 | -                              | Ingen, value dropped | Ingen, value dropped
+//  Enter, Up, Down,    | a cell down, up, a page (2)    | commit (1), then as in Ingen
+//   PageUp, PageDown   |                                |                    |
+//  Left, Right         | a cell left, right (2)         | commit (1), then   | the caret's
+//                      |                                |  as in Ingen       |
+//  Home, End           | the row's first, last (2)      | the caret's        | the caret's
+//  Ctrl+Home, Ctrl+End | the grid's first, last (2)     | commit (1), then as in Ingen
+//  Tab, Shift+Tab      | the next, previous cell in reading order (2); past the last or
+//                      | first the keyboard leaves the grid | commit (1), then as in Ingen
+//  Ctrl+Tab            | the keyboard leaves the grid   | commit (1), then as in Ingen
+//  click on a cell     | that cell current (3)          | commit (1), then as in Ingen
+//  double click        | that cell current (3), Markoer (5) | commit (1), then as in Ingen
+//  click in the editor | -                              | Markoer            | the caret's
+//  click on a caption  | the column's first cell (2), the keyboard to the grid; a column
+//                      | where no cell takes keys: nothing | commit (1), then as in Ingen
+//  click on the grid's | the keyboard to the grid       | commit (1), then as in Ingen
+//   empty area         |                                |                    |
+//  press elsewhere in  | -                              | commit (1)         | commit (1)
+//   the window         |                                |                    |
+// In Liste the keys are the list's, but Esc, which closes it; a pick commits the
+// picked item at once. The current cell is always one that takes keys in a grid
+// that has any, so a click on the current cell is a click like any other: no editor.
+// (1) A refused value is dropped, the cell shows its old value again and stays
+//     current with the keyboard (its check's message tells why); the rest of the
+//     input does nothing.
+// (2) Only over cells that take keys (in a grid where none does, over every shown
+//     cell); at the grid's edge the cell stays.
+// (3) A cell that takes no keys gives way to the nearest of its row that does, the
+//     first right of it, else left of it.
+// (4) On a drop-down cell a character picks the first item that begins with it, and
+//     Backspace and Delete do nothing; in a grid where no cell takes keys they give
+//     the system's beep.
+// (5) On a drop-down cell: Liste.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,9 +72,19 @@
 // Value-list presentation: 2 shows the list as a drop-down on the cell.
 inline constexpr int ListePraesentationRulleliste = 2;
 
-// The keys whose meaning in a grid is the grid's own (Grid::userTast); a view
-// passes them in with no modifier but Ctrl on Hjem and Slut (GridHjem, GridSlut).
-enum class GridTast { Venstre, Hoejre, Hjem, Slut, GridHjem, GridSlut, Tilbage, Slet };
+// The keys of the table above (Grid::userTast). GridHjem and GridSlut are Ctrl+Home
+// and Ctrl+End; CtrlTab stands for Ctrl+Tab and Ctrl+Shift+Tab; AabnListe is Alt+Down.
+enum class GridTast {
+    Enter, Tab, ShiftTab, CtrlTab, Op, Ned, Venstre, Hoejre, SideOp, SideNed,
+    Hjem, Slut, GridHjem, GridSlut, Tilbage, Slet, F2, AabnListe, Esc
+};
+
+enum class Redigering { Ingen, Tastet, Markoer, Liste };
+
+// What became of a key: the grid took it; it took it and refused the value being
+// committed; the key is the open editor's own (its caret, its text); the keyboard
+// leaves the grid (Tab past its ends, Ctrl+Tab), to the next or previous control.
+enum class TastSvar { Taget, Afvist, Editorens, Forlad };
 
 class Grid;
 class GridColumn;
@@ -44,7 +100,9 @@ public:
     virtual void dataOpdateret() {}     // refresh: cells (and maybe the row count) changed
     virtual void layoutAendret() {}     // columns or any grid/column setting changed
     virtual void aktuelCelleFlyttet() {}
+    virtual void redigeringBegyndt() {} // an editor opens on the edited cell, in the state redigering() gives
     virtual void redigeringSlut() {}    // the edit in progress was committed or dropped: close the editor
+    virtual void bip() {}               // a key that nothing here takes: the system's beep
     virtual void fokusOenskes() {}      // the program set the focus on the grid
     virtual void programKald(const std::string& /*kald*/) {}
 };
@@ -244,52 +302,34 @@ public:
     bool hasFocus() const { return focused_; }
     void setFocus();
 
-    // ---- The user's side: called by a view or by the tests' double ----
-    bool userMoveTo(int row, int col);     // click or keyboard move
-    // Opens the editor on the current cell: by F2, a click or a double click, or
-    // (vedTast) by a key that replaces the cell's text. Only an editor opened by a
-    // key is left by Left and Right; in the others they move the caret.
-    bool userStartEdit(bool vedTast = false);
-    // The user clicked into the open editor: from now on it keeps Left and Right.
-    void userKlikIEditor();
-    // The editor's whole new text; typed into a cell without an editor it opens one
-    // as a key does.
+    // ---- The user's side: the inputs of the table at the top ----
+    Redigering redigering() const;
+    TastSvar userTast(GridTast tast, int sideRaekker = 1);  // a page is sideRaekker rows
+    // A typed character (or a composed text) with no editor open.
+    bool userTegn(const std::string& tekst);
+    // The open editor's whole new text; with no editor open, as userTegn.
     bool userType(const std::string& text);
-    bool userCommit();                     // commit, the current cell stays
-    // Enter, with or without an edit: commit; once accepted the cell below becomes
-    // current (on the last row the cell stays), so a column of values is typed
-    // value, Enter, value, Enter, and Enter alone passes over a cell.
-    bool userEnter();
-    // Tab (Shift+Tab: tilbage): commit, then the next (previous) editable cell in
-    // reading order becomes current. False when there is none and the commit was
-    // accepted: the focus leaves the grid. A refusal keeps it (true).
-    bool userTab(bool tilbage);
-    // Left, Right, Home, End, Backspace, Delete. False when the key is the open
-    // editor's own (its caret, its text); true when the grid took it, though it
-    // may have done nothing (Home in a row with no editable cell):
-    //   Venstre/Hoejre: in an editor opened by a key, commit as Enter does and on
-    //     to the cell beside (at the grid's edge the cell stays); without an editor
-    //     only the move.
-    //   Hjem/Slut: the first/last cell of the row that takes keys; GridHjem/GridSlut
-    //     those of the grid, in reading order. In a grid of results only, where no
-    //     cell takes keys, the first/last cell.
-    //   Tilbage: an editor opened by a key with an empty text (the view opens it).
-    //   Slet: the cell emptied and committed as an emptied value on Enter.
-    bool userTast(GridTast tast);
-    // A click on a column's header: its first cell that takes keys becomes current,
-    // and the keyboard comes to the grid.
+    bool userKlik(int row, int col);
+    bool userDobbeltKlik(int row, int col);
+    void userKlikIEditor();
     bool userKlikPaaOverskrift(int col);
-    // A click on the grid's empty area: an open edit is committed as by a click on
-    // another cell, and the keyboard stays in (or comes to) the grid.
     bool userKlikUdenforCeller();
-    bool userPick(int itemIndex);          // pick from the drop-down of the current cell
-    void userEscape();                     // drops the edit
-    // The focus arrived (Tab, Shift+Tab, the program). Keys are typed into the
-    // current cell, so one that takes none gives way to an editable cell
-    // (vaelgRedigerbarCelle). A click on a cell chooses the cell itself: the view
-    // passes cellenValgt and the click moves the current cell.
-    void userFocusIn(bool cellenValgt = false);
+    // A press elsewhere in the window while a value is being typed: false when the
+    // value was refused (the press is then no click).
+    bool userKlikUdenforGrid();
+    bool userPick(int itemIndex);  // an item of the current drop-down cell's list
+    // Shorthands of the tests and the views: Enter (false when refused), Tab (false
+    // when the keyboard leaves the grid), Esc, and a commit with the cell staying.
+    bool userEnter() { return userTast(GridTast::Enter) != TastSvar::Afvist; }
+    bool userTab(bool tilbage) { return userTast(tilbage ? GridTast::ShiftTab : GridTast::Tab) != TastSvar::Forlad; }
+    void userEscape() { userTast(GridTast::Esc); }
+    bool userCommit() { return commit(); }
+    // The keyboard arrived (Tab, Shift+Tab, the program): keys are typed into the
+    // current cell, so one that takes none gives way (vaelgRedigerbarCelle). With a
+    // click (vaelg false) the click chooses the cell.
+    void userFocusIn(bool vaelg = true);
     void userFocusOut();
+    // A cell that takes keys: in the table, in an unlocked column.
     bool cellEditable(int row, int col) const;
     // Makes an editable cell current unless the current one is: the cell last
     // edited in this grid, else the first editable one in reading order. False
@@ -315,18 +355,30 @@ private:
         std::string text;
         Variant value;
         bool changed = false;
-        bool vedTast = false;  // opened by a key that replaced the text
+        Redigering tilstand = Redigering::Tastet;
     };
 
     void kald(const std::string& k);
     void layoutAendret();
     void dropEdit();
     bool beginEdit();
+    // Opens an editor on the current cell (a drop-down cell: its list).
+    bool aabn(Redigering tilstand, const std::string* tekst = nullptr);
     bool moveTo(int row, int col);
-    bool sidelaens(int skridt);
-    // The first (or last) visible cell of rows r0..r1 in reading order, one that
-    // takes keys unless alle.
-    std::optional<std::pair<int, int>> synligCelle(int r0, int r1, bool sidste, bool alle = false) const;
+    // Shown, and taking keys unless the grid has no such cell (then every shown cell
+    // counts as one for moving).
+    bool tagerTaster(int row, int col) const;
+    bool harTastceller() const;
+    bool tekstcelle() const;  // the current cell takes typed text
+    // A key typed on a cell that takes none (put there by the program) goes to the
+    // nearest of its row that does.
+    void tilTastcelle();
+    // From (row, col) by (dr, dc) to the next cell that takes keys; none at the edge.
+    std::optional<std::pair<int, int>> nabo(int row, int col, int dr, int dc) const;
+    // The first (or last) cell of rows r0..r1 in reading order that takes keys.
+    std::optional<std::pair<int, int>> yderste(int r0, int r1, bool sidste) const;
+    TastSvar flyt(GridTast tast, int sideRaekker);
+    bool bip();
     bool commit();
     void fokuser();  // the focus to the grid, as the view is asked
     int columnIndexOf(const GridColumn* c) const;

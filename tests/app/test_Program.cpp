@@ -50,11 +50,7 @@ void tast(QWidget* w, int key, const QString& tekst = {}) {
 // Opens the cell's editor, types the text key by key and presses Enter; the editor
 // stays open when the value is refused.
 QLineEdit* skriv(QtGrid* g, int row, int col, const std::string& tekst) {
-    QtGridView* v = g->view();
-    const QModelIndex i = v->model()->index(row, col);
-    v->setCurrentIndex(i);
-    if (!v->aabenEditor()) v->edit(i);
-    auto* le = qobject_cast<QLineEdit*>(v->aabenEditor());
+    auto* le = qobject_cast<QLineEdit*>(aabnEditor(g, row, col));
     if (!le) return nullptr;
     le->selectAll();
     tast(le, Qt::Key_Delete);

@@ -266,7 +266,7 @@ TEST_F(DivGridsTest, ResultCellsOfTheMixingAndCharacterisationGridsRefuseTyping)
     for (auto [navn, col] : {std::pair<const char*, int>{"TDBGrid9", 2}, {"TDBGrid9", 4}, {"TDBGrid8", 2}}) {
         SCOPED_TRACE(std::string(navn) + " column " + std::to_string(col));
         Grid& g = inddataGrids().grid(navn);
-        EXPECT_TRUE(g.userMoveTo(0, col));
+        EXPECT_TRUE(g.userKlik(0, col));
         EXPECT_FALSE(g.userType("abc"));
     }
     EXPECT_EQ(tabeller().BlandingData.hent(1, 2), Variant("40"));
@@ -302,7 +302,7 @@ TEST_F(DivGridsTest, TheFourteenModelSubstancesAreValueAndDisplayPairs) {
 TEST_F(DivGridsTest, PickingASubstanceStoresItsNameAndShowsItsFormula) {
     InitierGrids();
     Grid& g = inddataGrids().grid("TDBGrid10");
-    ASSERT_TRUE(g.userMoveTo(0, 1));
+    ASSERT_TRUE(g.userKlik(0, 1));
     ASSERT_TRUE(g.userPick(1));
     EXPECT_EQ(tabeller().ModelstofData.hent(1, 1), Variant("Acetone"));
     EXPECT_EQ(g.cellText(0, 1), "Acetone C3H6O");

@@ -97,25 +97,177 @@ TEST_F(GridTest, EnterMovesDownTabMovesToTheNextEditableCell) {
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(0, 1));
 }
 
-// Keys that change text do nothing on a locked or a drop-down cell; a caption of a
-// column without an editable cell only brings the keyboard; in a grid of results
-// only, Home and End go to its first and last cells.
-TEST_F(GridTest, KeysAndCaptionsOnCellsThatTakeNoText) {
+// ---------------------------------------------------------------- the editing model
+
+// Every state of the editing model against every key and click, on a grid with a
+// locked column between two editable ones and locked columns at both edges:
+//   col 0 label (locked) | 1 value | 2 unit (locked) | 3 value | 4 remark (locked)
+// Each editable cell holds "0"; the edit, where there is one, is "7" typed at (1, 1).
+enum class Ind { Tast, Tegn, Klik, Dobbelt, IEditor, Overskrift, Tomt, Udenfor };
+
+struct Model {
+    const char* navn;
+    Redigering foer;
+    int row, col;  // the current cell before
+    Ind ind;
+    GridTast tast = GridTast::Enter;
+    int r = 0, c = 0;  // the clicked cell, or the caption's column
+    Redigering efter = Redigering::Ingen;
+    int nyRow = 0, nyCol = 0;
+    const char* celle = "0";  // the cell the editor was on (or the current one), afterwards
+    TastSvar svar = TastSvar::Taget;
+    bool afvis = false;
+};
+
+void PrintTo(const Model& m, std::ostream* os) { *os << m.navn; }
+
+class Redigeringsmodel : public ::testing::TestWithParam<Model> {
+protected:
+    Redigeringsmodel() : format(Talformat::dansk()) {
+        tabel.redimensioner(1, 3, 0, 4);
+        grid.restoreDesign();
+        for (int c = 2; c <= 4; ++c) grid.addColumn(c);
+        grid.bind(&tabel);
+        for (int c : {0, 2, 4}) grid.column(c).setLocked(true);
+        for (int r = 1; r <= 3; ++r)
+            for (int c : {1, 3}) tabel.saet(r, c, "0");
+    }
+    TalformatScope format;
+    GridTabel tabel;
+    Grid grid{"TDBGridModel"};
+    RecordingGrid rec{grid};
+    int bip = 0;
+};
+
+TEST_P(Redigeringsmodel, TilstandModInput) {
+    const Model& m = GetParam();
+    struct Bip : GridVisning {
+        int* n;
+        void bip() override { ++*n; }
+    } lyd;
+    lyd.n = &bip;
+    bool afvis = m.afvis;
+    grid.beforeColUpdate = [&](int, Variant&, bool& cancel) { cancel = afvis; };
+    ASSERT_TRUE(grid.userKlik(m.row, m.col));
+    const int r0 = m.row, c0 = m.col;
+    if (m.foer != Redigering::Ingen) {
+        ASSERT_TRUE(grid.userType("7"));
+    }
+    if (m.foer == Redigering::Markoer) grid.userKlikIEditor();
+    ASSERT_EQ(grid.redigering(), m.foer);
+    grid.setVisning(&lyd);
+    TastSvar svar = TastSvar::Taget;
+    switch (m.ind) {
+    case Ind::Tast: svar = grid.userTast(m.tast, 2); break;
+    case Ind::Tegn: grid.userTegn("x"); break;
+    case Ind::Klik: grid.userKlik(m.r, m.c); break;
+    case Ind::Dobbelt: grid.userDobbeltKlik(m.r, m.c); break;
+    case Ind::IEditor: grid.userKlikIEditor(); break;
+    case Ind::Overskrift: grid.userKlikPaaOverskrift(m.c); break;
+    case Ind::Tomt: grid.userKlikUdenforCeller(); break;
+    case Ind::Udenfor: grid.userKlikUdenforGrid(); break;
+    }
+    grid.setVisning(nullptr);
+    EXPECT_EQ(svar, m.svar);
+    EXPECT_EQ(grid.redigering(), m.efter);
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(m.nyRow, m.nyCol));
+    EXPECT_EQ(TekstForm(tabel.hent(r0 + 1, c0)), m.celle);
+    if (m.efter == Redigering::Tastet && m.foer == Redigering::Ingen) {
+        EXPECT_EQ(grid.editText(), m.ind == Ind::Tegn ? "x" : "");
+    }
+    EXPECT_EQ(bip, 0);
+}
+
+using R = Redigering;
+using T = GridTast;
+INSTANTIATE_TEST_SUITE_P(
+    Grid, Redigeringsmodel,
+    ::testing::Values(
+        // Without an editor the arrows pass the locked unit and stop at the edges.
+        Model{"HoejreOverEnheden", R::Ingen, 1, 1, Ind::Tast, T::Hoejre, 0, 0, R::Ingen, 1, 3},
+        Model{"HoejreVedKanten", R::Ingen, 1, 3, Ind::Tast, T::Hoejre, 0, 0, R::Ingen, 1, 3},
+        Model{"VenstreVedKanten", R::Ingen, 1, 1, Ind::Tast, T::Venstre, 0, 0, R::Ingen, 1, 1},
+        Model{"OpVedKanten", R::Ingen, 0, 3, Ind::Tast, T::Op, 0, 0, R::Ingen, 0, 3},
+        Model{"SideNed", R::Ingen, 0, 1, Ind::Tast, T::SideNed, 0, 0, R::Ingen, 2, 1},
+        Model{"EnterSidsteRaekke", R::Ingen, 2, 1, Ind::Tast, T::Enter, 0, 0, R::Ingen, 2, 1},
+        Model{"HjemOgSlut", R::Ingen, 1, 3, Ind::Tast, T::Hjem, 0, 0, R::Ingen, 1, 1},
+        Model{"CtrlSlut", R::Ingen, 0, 1, Ind::Tast, T::GridSlut, 0, 0, R::Ingen, 2, 3},
+        Model{"TabForbiSidste", R::Ingen, 2, 3, Ind::Tast, T::Tab, 0, 0, R::Ingen, 2, 3, "0", TastSvar::Forlad},
+        Model{"ShiftTabTilForrigeRaekke", R::Ingen, 1, 1, Ind::Tast, T::ShiftTab, 0, 0, R::Ingen, 0, 3},
+        Model{"TegnErstatter", R::Ingen, 1, 3, Ind::Tegn, T::Enter, 0, 0, R::Tastet, 1, 3},
+        Model{"TilbageBegynderTomt", R::Ingen, 1, 1, Ind::Tast, T::Tilbage, 0, 0, R::Tastet, 1, 1},
+        Model{"SletToemmer", R::Ingen, 1, 1, Ind::Tast, T::Slet, 0, 0, R::Ingen, 1, 1, ""},
+        Model{"F2", R::Ingen, 1, 1, Ind::Tast, T::F2, 0, 0, R::Markoer, 1, 1},
+        Model{"EscUdenEditor", R::Ingen, 1, 1, Ind::Tast, T::Esc, 0, 0, R::Ingen, 1, 1},
+        // A typed value: every commit key commits, also at the grid's edges.
+        Model{"TastetHoejre", R::Tastet, 1, 1, Ind::Tast, T::Hoejre, 0, 0, R::Ingen, 1, 3, "7"},
+        Model{"TastetHoejreVedKanten", R::Tastet, 1, 3, Ind::Tast, T::Hoejre, 0, 0, R::Ingen, 1, 3, "7"},
+        Model{"TastetVenstreVedKanten", R::Tastet, 1, 1, Ind::Tast, T::Venstre, 0, 0, R::Ingen, 1, 1, "7"},
+        Model{"TastetOpVedKanten", R::Tastet, 0, 1, Ind::Tast, T::Op, 0, 0, R::Ingen, 0, 1, "7"},
+        Model{"TastetNedVedKanten", R::Tastet, 2, 3, Ind::Tast, T::Ned, 0, 0, R::Ingen, 2, 3, "7"},
+        Model{"TastetTab", R::Tastet, 1, 3, Ind::Tast, T::Tab, 0, 0, R::Ingen, 2, 1, "7"},
+        Model{"TastetCtrlTab", R::Tastet, 1, 3, Ind::Tast, T::CtrlTab, 0, 0, R::Ingen, 1, 3, "7", TastSvar::Forlad},
+        Model{"TastetHjemErEditorens", R::Tastet, 1, 3, Ind::Tast, T::Hjem, 0, 0, R::Tastet, 1, 3, "0",
+              TastSvar::Editorens},
+        Model{"TastetF2", R::Tastet, 1, 1, Ind::Tast, T::F2, 0, 0, R::Markoer, 1, 1},
+        Model{"TastetEsc", R::Tastet, 1, 1, Ind::Tast, T::Esc, 0, 0, R::Ingen, 1, 1},
+        Model{"TastetAfvistHoejre", R::Tastet, 1, 1, Ind::Tast, T::Hoejre, 0, 0, R::Ingen, 1, 1, "0",
+              TastSvar::Afvist, true},
+        // The caret editor keeps Left and Right; the other commit keys still commit.
+        Model{"MarkoerHoejre", R::Markoer, 1, 1, Ind::Tast, T::Hoejre, 0, 0, R::Markoer, 1, 1, "0",
+              TastSvar::Editorens},
+        Model{"MarkoerNed", R::Markoer, 1, 1, Ind::Tast, T::Ned, 0, 0, R::Ingen, 2, 1, "7"},
+        Model{"MarkoerEnter", R::Markoer, 2, 1, Ind::Tast, T::Enter, 0, 0, R::Ingen, 2, 1, "7"},
+        // Clicks: a cell that takes no keys gives way to the nearest of its row.
+        Model{"KlikPaaEtiket", R::Ingen, 0, 3, Ind::Klik, T::Enter, 2, 0, R::Ingen, 2, 1},
+        Model{"KlikPaaEnhed", R::Ingen, 0, 1, Ind::Klik, T::Enter, 2, 2, R::Ingen, 2, 3},
+        Model{"KlikPaaKanten", R::Ingen, 0, 1, Ind::Klik, T::Enter, 1, 4, R::Ingen, 1, 3},
+        Model{"KlikPaaAktuelle", R::Ingen, 1, 1, Ind::Klik, T::Enter, 1, 1, R::Ingen, 1, 1},
+        Model{"KlikPaaEditorensCelle", R::Tastet, 1, 1, Ind::Klik, T::Enter, 1, 1, R::Markoer, 1, 1},
+        Model{"TastetKlikAfvist", R::Tastet, 1, 1, Ind::Klik, T::Enter, 2, 3, R::Ingen, 1, 1, "0", TastSvar::Taget,
+              true},
+        Model{"Dobbeltklik", R::Ingen, 0, 1, Ind::Dobbelt, T::Enter, 2, 2, R::Markoer, 2, 3},
+        Model{"KlikIEditoren", R::Tastet, 1, 1, Ind::IEditor, T::Enter, 0, 0, R::Markoer, 1, 1},
+        Model{"OverskriftLaast", R::Tastet, 1, 1, Ind::Overskrift, T::Enter, 0, 2, R::Tastet, 1, 1},
+        Model{"Overskrift", R::Tastet, 1, 1, Ind::Overskrift, T::Enter, 0, 3, R::Ingen, 0, 3, "7"},
+        Model{"TomtOmraade", R::Markoer, 1, 3, Ind::Tomt, T::Enter, 0, 0, R::Ingen, 1, 3, "7"},
+        Model{"KlikUdenforGriddet", R::Tastet, 1, 3, Ind::Udenfor, T::Enter, 0, 0, R::Ingen, 1, 3, "7"}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+// A drop-down cell takes picks: a character picks the item it begins, Backspace and
+// Delete do nothing, F2 opens the list; in a grid of results only a character beeps
+// and Home and End go to the first and last cells.
+TEST_F(GridTest, DropDownCellsAndAGridOfResultsOnly) {
+    int bip = 0;
+    struct Bip : GridVisning {
+        int* n;
+        void bip() override { ++*n; }
+    } lyd;
+    lyd.n = &bip;
     tabel.saet(3, 1, "B1");
     grid.column(1).valueList().setPresentation(ListePraesentationRulleliste);
-    for (int col : {0, 1}) {
-        ASSERT_TRUE(r.click(2, col));
-        EXPECT_TRUE(r.key(GridTast::Tilbage) && r.key(GridTast::Slet));
-        EXPECT_FALSE(grid.editing());
-    }
+    grid.column(1).valueList().add("B1", "Boring 1");
+    grid.column(1).valueList().add("B2", "Boring 2");
+    ASSERT_TRUE(r.click(2, 1));
+    for (GridTast t : {GridTast::Tilbage, GridTast::Slet}) EXPECT_EQ(r.key(t), TastSvar::Taget);
+    EXPECT_FALSE(grid.editing());
     EXPECT_TRUE(hændelser.empty());
-    EXPECT_TRUE(r.clickHeader(0));
-    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 1));
-    EXPECT_TRUE(grid.hasFocus());
+    EXPECT_EQ(r.key(GridTast::F2), TastSvar::Taget);
+    EXPECT_EQ(grid.redigering(), Redigering::Liste);
+    EXPECT_EQ(r.key(GridTast::Ned), TastSvar::Editorens);
+    r.escape();
+    EXPECT_TRUE(grid.userTegn("b"));
+    EXPECT_EQ(tabel.hent(3, 1), Variant("B1"));
+    EXPECT_EQ(hændelser.size(), 1u);
     for (int c : {1, 2}) grid.column(c).setLocked(true);
-    EXPECT_TRUE(r.key(GridTast::Hjem) && grid.col() == 0);
-    EXPECT_TRUE(r.key(GridTast::GridSlut));
+    grid.setVisning(&lyd);
+    EXPECT_FALSE(grid.userTegn("5"));
+    EXPECT_EQ(bip, 1);
+    EXPECT_EQ(r.key(GridTast::Hjem), TastSvar::Taget);
+    EXPECT_EQ(grid.col(), 0);
+    r.key(GridTast::GridSlut);
     EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(2, 2));
+    grid.setVisning(nullptr);
 }
 
 // What each way of leaving an edit does to the event and the table.
@@ -159,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST_F(GridTest, UnchangedTextCommitsWithoutEvent) {
-    ASSERT_TRUE(grid.userMoveTo(1, 2));
+    ASSERT_TRUE(grid.userKlik(1, 2));
     ASSERT_TRUE(grid.userType("5"));  // the text form of the cell's 5
     EXPECT_FALSE(grid.dataChanged());
     EXPECT_TRUE(grid.endEdit());
@@ -168,13 +320,16 @@ TEST_F(GridTest, UnchangedTextCommitsWithoutEvent) {
 }
 
 TEST_F(GridTest, LockedColumnAndCellsOutsideTheTableCannotBeEdited) {
-    EXPECT_FALSE(r.type(0, 0, "x"));
+    EXPECT_FALSE(grid.cellEditable(0, 0));
     grid.column(2).setLocked(true);
-    EXPECT_FALSE(r.type(0, 2, "x"));
-    grid.addColumn(4);  // beyond the table's last column
-    EXPECT_FALSE(r.type(0, 4, "x"));
-    EXPECT_TRUE(grid.cellText(0, 4).empty());
-    EXPECT_FALSE(grid.editing());
+    EXPECT_FALSE(grid.cellEditable(0, 2));
+    tabel.redimensioner(1, 3, 0, 2);
+    grid.addColumn(3);  // beyond the table's last column
+    EXPECT_FALSE(grid.cellEditable(0, 3));
+    EXPECT_TRUE(grid.cellText(0, 3).empty());
+    // Typed on there, the value goes to the nearest cell that takes it.
+    ASSERT_TRUE(r.type(0, 3, "x"));
+    EXPECT_EQ(grid.editCol(), 1);
 }
 
 TEST_F(GridTest, EndEditFromInsideItsOwnEventDoesNotCommitTwice) {
@@ -382,20 +537,18 @@ TEST_F(GridTest, FocusRaisesGotFocusOncePerArrival) {
 }
 
 // A grid is entered on a cell that takes keys: the current one, else the one last
-// edited, else the first; a click chooses its own cell.
+// edited, else the first.
 TEST_F(GridTest, FocusArrivesOnACellThatTakesKeys) {
     auto aktuel = [&] { return std::make_pair(grid.row(), grid.col()); };
     grid.userFocusIn();
     EXPECT_EQ(aktuel(), std::make_pair(0, 1));
     ASSERT_TRUE(r.typeAndEnter(2, 2, "9"));
     r.leave();
-    ASSERT_TRUE(r.click(1, 0));
-    grid.userFocusIn(true);
-    EXPECT_EQ(aktuel(), std::make_pair(1, 0));
+    ASSERT_TRUE(grid.setCol(0));  // the program's move onto a label
     grid.setFocus();  // the program's, with the focus in the grid already
     EXPECT_EQ(aktuel(), std::make_pair(2, 2));
     grid.rebind();
-    ASSERT_TRUE(r.click(1, 0));
+    ASSERT_TRUE(grid.setCol(0));
     grid.setFocus();
     EXPECT_EQ(aktuel(), std::make_pair(0, 1));
 }

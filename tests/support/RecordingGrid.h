@@ -19,7 +19,7 @@ public:
     Grid& grid() { return g_; }
 
     // ---- The user ----
-    bool click(int row, int col) { return g_.userMoveTo(row, col); }
+    bool click(int row, int col) { return g_.userKlik(row, col); }
     // Types the whole text into the cell, without committing.
     bool type(int row, int col, const std::string& text) {
         return click(row, col) && g_.userType(text);
@@ -39,7 +39,7 @@ public:
         return false;
     }
     void escape() { g_.userEscape(); }
-    bool key(GridTast t) { return g_.userTast(t); }
+    TastSvar key(GridTast t) { return g_.userTast(t); }
     bool clickHeader(int col) { return g_.userKlikPaaOverskrift(col); }
     bool clickBeside() { return g_.userKlikUdenforCeller(); }
     void focus() { g_.userFocusIn(); }

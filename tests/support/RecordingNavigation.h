@@ -90,7 +90,7 @@ public:
     // Types into a grid's cell without committing: the edit stays open.
     static bool skriv(const std::string& grid, int row, int col, const std::string& tekst) {
         Grid& g = inddataGrids().grid(grid);
-        return g.userMoveTo(row, col) && g.userType(tekst);
+        return g.userKlik(row, col) && g.userType(tekst);
     }
 
     // ---- The window as it stands ----

@@ -123,7 +123,7 @@ const std::vector<Redigering> Redigeringer{
     // "ð" stands for ";" in the file and would come back as one.
     {"TDBGrid22", 0, 4, "Tórshavn", "Suðuroy", Utegn("ð", "00F0"), &Tabeller::BoringData, false, nullptr},
     {"TDBGrid1", 0, 2, "9,5", "9,5\u2009", Utegn("\u2009", "2009"), &Tabeller::AnalyseData, false, nullptr},
-    {"TDBGrid6", 0, 1, "m³/døgn", "km⁻¹", Utegn("⁻", "207B"), &Tabeller::AfstandData, false, nullptr},
+    {"TDBGrid6", 0, 2, "150", "150 m⁻¹", Utegn("⁻", "207B"), &Tabeller::AfstandData, false, nullptr},
     {"TDBGrid2", 3, 0, "Benzen; “ren”", "α-HCH", Utegn("α", "03B1"), &Tabeller::KomponentData, false, nullptr},
     {"TDBGrid11", 0, 1, "2", "\u22122", Utegn("\u2212", "2212"), &Tabeller::KulstofData, true, nullptr},
     {"TDBGrid15", 1, 3, "-12", "\u221212", Utegn("\u2212", "2212"), &Tabeller::IonbytningData, true, nullptr},

@@ -1,6 +1,7 @@
 #include "platform/qt/QtGrid.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "celler/MidlertidigVaerdi.h"
 #include "platform/qt/QtVinduer.h"
@@ -147,20 +150,81 @@ void QtGridModel::layoutOpdater() {
 
 // ---------------------------------------------------------------- delegate
 
+namespace {
+
+// A drop-down cell's list, shown open. Closed without a pick (Esc, a click beside
+// it) the cell is left as it was; a pick comes just after the list hides, so the
+// check waits for it.
+class ListeEditor : public QComboBox {
+public:
+    ListeEditor(Grid& grid, QWidget* parent) : QComboBox(parent), grid_(grid) {}
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        QTimer::singleShot(0, this, [this] {
+            if (grid_.redigering() == Redigering::Liste) grid_.userEscape();
+        });
+    }
+
+private:
+    Grid& grid_;
+};
+
+// The key as the grid's editing model names it; none for a key the model leaves to
+// the editor or the window (characters, and keys with other modifiers).
+std::optional<GridTast> gridTast(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
+    const bool ingen = mod == Qt::NoModifier;
+    const bool ctrl = mod == Qt::ControlModifier;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: if (ingen) return GridTast::Enter; break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (mod & Qt::AltModifier) break;
+        if (mod & Qt::ControlModifier) return GridTast::CtrlTab;
+        return e->key() == Qt::Key_Backtab || (mod & Qt::ShiftModifier) ? GridTast::ShiftTab : GridTast::Tab;
+    case Qt::Key_Up: if (ingen) return GridTast::Op; break;
+    case Qt::Key_Down:
+        if (ingen) return GridTast::Ned;
+        if (mod == Qt::AltModifier) return GridTast::AabnListe;
+        break;
+    case Qt::Key_Left: if (ingen) return GridTast::Venstre; break;
+    case Qt::Key_Right: if (ingen) return GridTast::Hoejre; break;
+    case Qt::Key_PageUp: if (ingen) return GridTast::SideOp; break;
+    case Qt::Key_PageDown: if (ingen) return GridTast::SideNed; break;
+    case Qt::Key_Home:
+        if (ingen) return GridTast::Hjem;
+        if (ctrl) return GridTast::GridHjem;
+        break;
+    case Qt::Key_End:
+        if (ingen) return GridTast::Slut;
+        if (ctrl) return GridTast::GridSlut;
+        break;
+    case Qt::Key_Backspace: if (ingen) return GridTast::Tilbage; break;
+    case Qt::Key_Delete: if (ingen) return GridTast::Slet; break;
+    case Qt::Key_F2: if (ingen) return GridTast::F2; break;
+    case Qt::Key_Escape: if (ingen) return GridTast::Esc; break;
+    default: break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 QtGridDelegate::QtGridDelegate(Grid& grid, QtGridView* view)
     : QStyledItemDelegate(view), grid_(grid), view_(view) {}
 
 QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex& index) const {
-    if (!grid_.userMoveTo(index.row(), index.column())) return nullptr;
-    if (!grid_.userStartEdit(view_->aabnesVedTast())) return nullptr;
+    // Only the grid opens an editor, on the cell it edits.
+    if (!grid_.editing() || grid_.editRow() != index.row() || grid_.editCol() != index.column()) return nullptr;
     QWidget* editor = nullptr;
-    const ValueList& liste = grid_.column(index.column()).valueList();
-    if (liste.isDropDown()) {
-        auto* combo = new QComboBox(parent);
+    Grid* g = &grid_;
+    if (grid_.redigering() == Redigering::Liste) {
+        const ValueList& liste = grid_.column(index.column()).valueList();
+        auto* combo = new ListeEditor(grid_, parent);
         combo->setEditable(false);
         for (int i = 0; i < liste.count(); ++i) combo->addItem(qs(liste.item(i).displayText));
-        Grid* g = &grid_;
         connect(combo, &QComboBox::activated, combo, [g](int i) { g->userPick(i); });
         editor = combo;
     } else {
@@ -168,14 +232,12 @@ QWidget* QtGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
         // grows over the next cell, where a click would then only move its caret.
         auto* le = new QLineEdit(parent);
         le->setFrame(false);
-        Grid* g = &grid_;
         connect(le, &QLineEdit::textEdited, le, [g](const QString& t) { g->userType(t.toStdString()); });
         editor = le;
     }
     view_->editorAabnet(editor);
     return editor;
 }
-
 void QtGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         const ValueList& liste = grid_.column(index.column()).valueList();
@@ -213,15 +275,16 @@ bool QtGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const
 }
 
 bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
-    // Losing the focus (to a button, a message box) never commits on its own: the
-    // windows ask the data-changed query and end the edit themselves.
+    // Losing the focus (to a message box, a popup) never commits on its own: a press
+    // elsewhere in the window commits (QtGridView::eventFilter), and the windows end
+    // the edits their buttons need.
     if (event->type() == QEvent::FocusOut) {
         auto* ud = static_cast<QFocusEvent*>(event);
         if (!andetVindue(ud->reason()) && !fokusIndenfor(view_)) grid_.userFocusOut();
         return false;
     }
     if (event->type() == QEvent::MouseButtonPress) grid_.userKlikIEditor();
-    if (event->type() == QEvent::KeyPress && view_->editorTast(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress && view_->tast(static_cast<QKeyEvent*>(event))) return true;
     return QStyledItemDelegate::eventFilter(editor, event);
 }
 
@@ -230,11 +293,9 @@ bool QtGridDelegate::eventFilter(QObject* editor, QEvent* event) {
 QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(grid) {
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // A click on the current cell opens its editor at once (mouseReleaseEvent), not
-    // after the double-click time: keys typed meanwhile would miss the editor.
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed);
-    // Tab is the grid's own (tabTast): it leaves the grid after the last cell.
+    // Every key and click goes through the grid's editing model; none of Qt's own
+    // edit triggers acts beside it.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     // A press on a caption is the grid's (eventFilter), not a column selection;
     // a press on a border still resizes the column.
@@ -246,6 +307,15 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
 }
 
 bool QtGridView::eventFilter(QObject* object, QEvent* event) {
+    // While a value is being typed, a press anywhere else in the window commits it
+    // first; a refused value keeps the keyboard here and the press is no click.
+    if (event->type() == QEvent::MouseButtonPress && object->isWindowType() && grid_.editing() &&
+        object == window()->windowHandle()) {
+        QWidget* maal = window()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        QWidget* hele = parentWidget();
+        if (!(maal && (maal == hele || hele->isAncestorOf(maal))) && !grid_.userKlikUdenforGrid()) return true;
+        return false;
+    }
     QHeaderView* h = horizontalHeader();
     if (object == h->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* m = static_cast<QMouseEvent*>(event);
@@ -260,66 +330,32 @@ bool QtGridView::eventFilter(QObject* object, QEvent* event) {
     return QTableView::eventFilter(object, event);
 }
 
-bool QtGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    const bool varAaben = editor_;
-    const MidlertidigVaerdi vedTast(aabnesVedTast_, trigger == AnyKeyPressed);
-    if (!QTableView::edit(index, trigger, event)) return false;
-    // An editor opened by a click or F2 has its whole text selected, so typing
-    // replaces it; one opened by a typed key holds that key.
-    if (!varAaben && trigger != AnyKeyPressed)
-        if (auto* le = qobject_cast<QLineEdit*>(editor_.data())) le->selectAll();
-    return true;
-}
-
-bool QtGridView::editorTast(QKeyEvent* event) {
-    if (ErEnter(event)) {
-        grid_.userEnter();
-        return true;
-    }
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        grid_.userEscape();
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        // A drop-down keeps its own keys.
-        return qobject_cast<QLineEdit*>(editor_.data()) && gridTast(event);
-    default:
-        return tabTast(event);
+void QtGridView::aabnEditor() {
+    if (editor_ || !grid_.editing() || !model()) return;
+    const QModelIndex i = model()->index(grid_.editRow(), grid_.editCol());
+    foelgAktuelCelle();
+    scrollTo(i);
+    if (!QTableView::edit(i, AllEditTriggers, nullptr)) return;
+    // Typed into: the key's text with the caret after it. F2 or a double click: the
+    // whole text selected, so typing replaces it and the caret keys keep it.
+    if (auto* le = qobject_cast<QLineEdit*>(editor_.data())) {
+        if (grid_.redigering() == Redigering::Markoer)
+            le->selectAll();
+        else
+            le->end(false);
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor_.data())) {
+        combo->showPopup();
     }
 }
 
-bool QtGridView::gridTast(QKeyEvent* event) {
-    const Qt::KeyboardModifiers mod = event->modifiers() & ~Qt::KeypadModifier;
-    const bool ctrl = mod == Qt::ControlModifier;
-    if (mod != Qt::NoModifier && !ctrl) return false;
-    GridTast tast;
-    switch (event->key()) {
-    case Qt::Key_Left: tast = GridTast::Venstre; break;
-    case Qt::Key_Right: tast = GridTast::Hoejre; break;
-    case Qt::Key_Home: tast = ctrl ? GridTast::GridHjem : GridTast::Hjem; break;
-    case Qt::Key_End: tast = ctrl ? GridTast::GridSlut : GridTast::Slut; break;
-    case Qt::Key_Backspace: tast = GridTast::Tilbage; break;
-    case Qt::Key_Delete: tast = GridTast::Slet; break;
-    default: return false;
-    }
-    if (ctrl && tast != GridTast::GridHjem && tast != GridTast::GridSlut) return false;
-    if (!grid_.userTast(tast)) return false;
-    // Backspace has begun an edit with an empty text: its editor opens as for a typed key.
-    if (grid_.editing() && !editor_) edit(currentIndex(), AnyKeyPressed, nullptr);
-    event->accept();
-    return true;
-}
-
-bool QtGridView::tabTast(QKeyEvent* event) {
-    const int key = event->key();
-    if ((key != Qt::Key_Tab && key != Qt::Key_Backtab) || (event->modifiers() & Qt::AltModifier)) return false;
-    const bool tilbage = key == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-    // Ctrl+Tab always leaves the grid; Tab only from its last editable cell. A
-    // refused value keeps the focus where the user can type it again.
-    const bool forlad =
-        (event->modifiers() & Qt::ControlModifier) ? grid_.userCommit() : !grid_.userTab(tilbage);
-    if (forlad) {
+bool QtGridView::tast(QKeyEvent* event) {
+    const std::optional<GridTast> t = gridTast(event);
+    if (!t) return false;
+    const int side = std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()) - 1);
+    const TastSvar svar = grid_.userTast(*t, side);
+    if (svar == TastSvar::Editorens) return false;
+    if (svar == TastSvar::Forlad) {
+        const bool tilbage = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
         if (!hasFocus()) setFocus(Qt::OtherFocusReason);
         QWidget::focusNextPrevChild(!tilbage);
     }
@@ -329,31 +365,43 @@ bool QtGridView::tabTast(QKeyEvent* event) {
 
 bool QtGridView::event(QEvent* event) {
     // Ahead of QWidget::event, which would take Tab for the window's focus chain.
-    if (event->type() == QEvent::KeyPress && tabTast(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(event);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && tast(k)) return true;
+    }
     return QTableView::event(event);
 }
 
 void QtGridView::keyPressEvent(QKeyEvent* event) {
-    // Enter passes over a cell as after an edit, and never reaches the window's
-    // default button: that is for Enter outside the grids.
-    if (ErEnter(event)) {
-        grid_.userEnter();
+    // Enter included: in a grid it never reaches the window's default button.
+    if (tast(event)) return;
+    // A character: with AltGr it may come with Ctrl and Alt together, never with
+    // one of them alone (a shortcut).
+    const Qt::KeyboardModifiers mod =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier | Qt::GroupSwitchModifier);
+    const QString tekst = event->text();
+    if ((mod == Qt::NoModifier || mod == (Qt::ControlModifier | Qt::AltModifier)) && !tekst.isEmpty() &&
+        tekst.at(0).isPrint()) {
+        grid_.userTegn(tekst.toStdString());
         event->accept();
         return;
     }
-    if (gridTast(event)) return;
-    // A caret key the open editor let through moves no cell.
-    const int k = event->key();
-    if (editor_ && (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End)) {
-        event->accept();
+    if (event->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(event);
         return;
     }
-    QTableView::keyPressEvent(event);
+    event->ignore();
+}
+
+void QtGridView::inputMethodEvent(QInputMethodEvent* event) {
+    // A letter composed by an input method (a dead key, say) arrives as its text.
+    if (!event->commitString().isEmpty()) grid_.userTegn(event->commitString().toStdString());
+    event->accept();
 }
 
 void QtGridView::commitData(QWidget* editor) {
-    // The grid commits through its own paths (the keys above, a move, a click, the
-    // program's endEdit); one Qt starts itself still goes through the grid once.
+    // The grid commits through its own paths (the keys, a click, the program's
+    // endEdit); one Qt starts itself still goes through the grid once.
     if (editor == editor_ && grid_.editing()) grid_.userCommit();
 }
 
@@ -397,95 +445,40 @@ void QtGridView::foelgAktuelCelle() {
 }
 
 void QtGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // The grid commits an edit in progress before the current cell moves; the base
-    // class would commit it a second time and show a refusal twice. A refused
-    // commit puts the cell back.
-    if (!foelger_ && current.isValid() && !grid_.userMoveTo(current.row(), current.column())) {
-        foelgAktuelCelle();
-        return;
-    }
     QTableView::currentChanged(current, previous);
-}
-
-template <class Haandtering>
-void QtGridView::medForskydning(QMouseEvent* event, Haandtering haandter) {
-    if (forskydning_.isNull()) {
-        haandter(event);
-        return;
-    }
-    const QPointF d(forskydning_);
-    QMouseEvent flyttet(event->type(), event->position() + d, event->scenePosition() + d,
-                        event->globalPosition() + d, event->button(), event->buttons(), event->modifiers(),
-                        event->pointingDevice());
-    haandter(&flyttet);
-    event->setAccepted(flyttet.isAccepted());
+    // The grid's current cell is the one: a move Qt makes of its own (rows taken
+    // away, the focus arriving) is put back.
+    if (!foelger_)
+        QTimer::singleShot(0, this, [this] { foelgAktuelCelle(); });
 }
 
 void QtGridView::mousePressEvent(QMouseEvent* event) {
-    const QPersistentModelIndex i = indexAt(event->position().toPoint());
-    trykPaaAktuel_ = QModelIndex();
-    forskydning_ = {};
-    trykIgnoreret_ = !i.isValid();
-    if (trykIgnoreret_) {
-        // Beside the cells: the current cell keeps its mark (the view would take
-        // the selection away).
+    // The cell under the pointer as the button goes down, whatever the commit of an
+    // edit elsewhere then does to the layout.
+    const QModelIndex i = indexAt(event->position().toPoint());
+    if (i.isValid())
+        grid_.userKlik(i.row(), i.column());
+    else
         grid_.userKlikUdenforCeller();
-        event->accept();
-        return;
-    }
-    fokusVedKlik_ = false;  // the press chooses the cell
-    if (editor_ && grid_.editing() && (i.row() != grid_.editRow() || i.column() != grid_.editCol())) {
-        // Commit into the cell that was edited; a refusal keeps the current cell.
-        // The commit may move the cells (a refresh, a scroll): the press goes to
-        // the cell that was under the pointer when the button went down.
-        const QPoint foer = visualRect(i).topLeft();
-        trykIgnoreret_ = !grid_.userCommit() || !i.isValid();
-        if (trykIgnoreret_) {
-            event->accept();
-            return;
-        }
-        forskydning_ = visualRect(i).topLeft() - foer;
-    } else if (i == currentIndex() && !editor_ && event->button() == Qt::LeftButton) {
-        trykPaaAktuel_ = i;
-    }
-    medForskydning(event, [this](QMouseEvent* e) { QTableView::mousePressEvent(e); });
-}
-
-void QtGridView::mouseMoveEvent(QMouseEvent* event) {
-    if (trykIgnoreret_ && event->buttons() != Qt::NoButton) return;
-    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseMoveEvent(e); });
-}
-
-void QtGridView::mouseReleaseEvent(QMouseEvent* event) {
-    if (std::exchange(trykIgnoreret_, false)) {
-        event->accept();
-        return;
-    }
-    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseReleaseEvent(e); });
-    const QModelIndex i = indexAt(event->position().toPoint() + forskydning_);
-    if (i.isValid() && i == trykPaaAktuel_ && i == currentIndex() && !editor_ &&
-        (model()->flags(i) & Qt::ItemIsEditable))
-        edit(i, AllEditTriggers, nullptr);
-    trykPaaAktuel_ = QModelIndex();
+    event->accept();
 }
 
 void QtGridView::mouseDoubleClickEvent(QMouseEvent* event) {
-    medForskydning(event, [this](QMouseEvent* e) { QTableView::mouseDoubleClickEvent(e); });
+    const QModelIndex i = indexAt(event->position().toPoint());
+    if (i.isValid() && event->button() == Qt::LeftButton) grid_.userDobbeltKlik(i.row(), i.column());
+    event->accept();
 }
+
+// No drag selection: the grid has one current cell and no range.
+void QtGridView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void QtGridView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 
 void QtGridView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
-    if (andetVindue(event->reason())) return;
-    // The press that brings the focus is delivered right after it: on a cell it
-    // chooses the cell; beside the cells (the header, the empty part) it does not,
-    // and an editable cell becomes current as after Tab.
-    const bool klik = event->reason() == Qt::MouseFocusReason;
-    grid_.userFocusIn(klik);
-    if (!klik) return;
-    fokusVedKlik_ = true;
-    QTimer::singleShot(0, this, [this] {
-        if (std::exchange(fokusVedKlik_, false) && hasFocus()) grid_.vaelgRedigerbarCelle();
-    });
+    // The press that brings the keyboard comes right after and chooses the cell; a
+    // cell chosen now could scroll another under the pointer.
+    if (!andetVindue(event->reason())) grid_.userFocusIn(event->reason() != Qt::MouseFocusReason);
 }
 
 void QtGridView::focusOutEvent(QFocusEvent* event) {
@@ -605,7 +598,17 @@ void QtGrid::layoutAendret() {
 
 void QtGrid::aktuelCelleFlyttet() { view_->foelgAktuelCelle(); }
 
-void QtGrid::redigeringSlut() { view_->lukEditor(); }
+void QtGrid::redigeringBegyndt() {
+    view_->aabnEditor();
+    qApp->installEventFilter(view_);
+}
+
+void QtGrid::redigeringSlut() {
+    qApp->removeEventFilter(view_);
+    view_->lukEditor();
+}
+
+void QtGrid::bip() { QApplication::beep(); }
 
 // A grid on a hidden tab takes no focus: the keys would go to what nobody sees.
 void QtGrid::fokusOenskes() {

@@ -62,6 +62,8 @@ private:
     QtGridView* view_;
 };
 
+// The grid's view: it draws the grid's state and passes every key and click in as
+// an input of the grid's editing model (Grid.h); Qt's own edit triggers are off.
 class QtGridView : public QTableView {
     Q_OBJECT
 public:
@@ -69,31 +71,29 @@ public:
 
     QWidget* aabenEditor() const { return editor_; }
     void editorAabnet(QWidget* editor) { editor_ = editor; }
-    // The editor being opened replaces the cell's text by a typed key.
-    bool aabnesVedTast() const { return aabnesVedTast_; }
+    // Opens the editor the grid has begun: a line editor, or a drop-down's list.
+    void aabnEditor();
     // Closes the open editor because the grid ended or dropped the edit.
     void lukEditor();
     // Puts the view's current index where the grid's current cell is.
     void foelgAktuelCelle();
-    // A key pressed in the open editor that ends the edit (Enter, Tab, Escape),
-    // handled at once so the keys typed after it reach the next cell; false for
-    // every other key.
-    bool editorTast(QKeyEvent* event);
-    // The header's presses, for a click on a column's caption.
+    // A key of the editing model, on the view or in its editor, passed to the grid;
+    // false when the key is not the model's or is the open editor's own.
+    bool tast(QKeyEvent* event);
+    // The header's presses, for a click on a column's caption; while an edit is open,
+    // the presses of the whole window.
     bool eventFilter(QObject* object, QEvent* event) override;
     // The cell is brought wholly into sight, the view scrolled sideways as little to
     // the right as that allows, so the labels on the left stay in sight where they fit.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
-    using QTableView::edit;
-
     // No type-to-search: a typed character never moves the current cell.
     void keyboardSearch(const QString&) override {}
 
 protected:
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -105,25 +105,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Tab, Shift+Tab, Ctrl+Tab and Ctrl+Shift+Tab, on the view or in its editor.
-    bool tabTast(QKeyEvent* event);
-    // Left, Right, Home, End, Backspace and Delete, passed to the grid; false when
-    // they are the open editor's.
-    bool gridTast(QKeyEvent* event);
-    // Hands the event on moved by the shift of the pressed cell (forskydning_), so
-    // the press, the drag and the release go to the cell that was under the pointer.
-    template <class Haandtering>
-    void medForskydning(QMouseEvent* event, Haandtering haandter);
-
     Grid& grid_;
     QPointer<QWidget> editor_;
     bool lukker_ = false;
-    bool aabnesVedTast_ = false;
-    bool foelger_ = false;     // moving the current index to follow the grid
-    QPersistentModelIndex trykPaaAktuel_;  // a press on the cell that was current already
-    QPoint forskydning_;       // of the pressed cell by the commit its press caused
-    bool trykIgnoreret_ = false;      // beside the cells, or its commit refused: the view ignores it
-    bool fokusVedKlik_ = false;       // the focus came with a press yet to arrive
+    bool foelger_ = false;  // moving the current index to follow the grid
 };
 
 // A grid with its caption above it; the one view of its Grid while it lives.
@@ -149,7 +134,9 @@ public:
     void dataOpdateret() override;
     void layoutAendret() override;
     void aktuelCelleFlyttet() override;
+    void redigeringBegyndt() override;
     void redigeringSlut() override;
+    void bip() override;
     void fokusOenskes() override;
 
 private:

@@ -48,13 +48,7 @@ protected:
         inddataCharts().restoreDesign();
     }
 
-    QWidget* aabnEditor(const char* navn, int row, int col) {
-        QtGridView* v = grids->widget(navn)->view();
-        const QModelIndex i = v->model()->index(row, col);
-        v->setCurrentIndex(i);
-        v->edit(i);
-        return v->aabenEditor();
-    }
+    QWidget* aabnEditor(const char* navn, int row, int col) { return ::aabnEditor(grids->widget(navn), row, col); }
 
     TalformatScope dansk{Talformat::dansk()};
     RecordingBeskeder beskeder;

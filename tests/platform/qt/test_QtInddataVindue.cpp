@@ -23,6 +23,7 @@
 #include "platform/InddataKontroller.h"
 #include "platform/qt/QtInddataVindue.h"
 #include "runs/Diagrammer.h"
+#include "support/QtCelletekst.h"
 #include "support/BeregnetLokalitet.h"
 #include "support/QtTestMiljoe.h"
 #include "windows/Tilstandstabel.h"
@@ -167,8 +168,7 @@ TEST_F(QtInddataVindueTest, EnterPressesTheDefaultButtonUnlessAGridEditorIsOpenA
     QtGrid* g = vindue->grid("TDBGrid1");
     vindue->SSTab1()->setCurrentIndex(0);
     g->view()->setFocus();
-    g->view()->edit(g->model()->index(1, 2));
-    ASSERT_NE(g->view()->aabenEditor(), nullptr);
+    ASSERT_NE(aabnEditor(g, 1, 2), nullptr);
     g->view()->aabenEditor()->setFocus();
     ASSERT_TRUE(QtVindue::gridEditorAaben());
     enter(vindue.get());

@@ -32,7 +32,8 @@ using namespace std::chrono_literals;
 // Types a script where the keyboard's focus is at each step, on a message box while
 // one is shown, a step every `takt`. "{Enter}", "{Tab}", "{Left}", "{F2}", "{Ctrl+End}",
 // "{Ctrl+PgDn}" and the others named in tast() are those keys; "{Klik r c}" a click just
-// inside the left edge of a cell of `grid`, "{Tomt}" a click on its empty area, "{Overskrift
+// inside the left edge of a cell of `grid` ("{Klik TDBGrid1 r c}" of another grid),
+// "{Tomt}" a click on its empty area, "{Overskrift
 // TDBGrid1 5}" one on a column's caption, "{Fane n}" one on tab n; "{Pause}" waits `pause`;
 // the keys between "{Kø}" and "{/Kø}" are queued at once, as when typed faster than the
 // program takes them in.
@@ -59,6 +60,7 @@ struct Maskinskriver {
             {"Enter", {Qt::Key_Return, Qt::NoModifier}}, {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
             {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}}, {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
             {"Esc", {Qt::Key_Escape, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
+            {"Down", {Qt::Key_Down, Qt::NoModifier}},
             {"Right", {Qt::Key_Right, Qt::NoModifier}}, {"Left", {Qt::Key_Left, Qt::NoModifier}},
             {"F2", {Qt::Key_F2, Qt::NoModifier}}, {"Backspace", {Qt::Key_Backspace, Qt::NoModifier}},
             {"Delete", {Qt::Key_Delete, Qt::NoModifier}}, {"Home", {Qt::Key_Home, Qt::NoModifier}},
@@ -78,10 +80,12 @@ struct Maskinskriver {
         QTimer::singleShot(o == "Pause" ? pause : takt, [this] { tik(); });
         QWidget* fokus = boks ? boks->focusWidget() : QApplication::focusWidget();
         if (o.startsWith("Klik")) {
-            const QModelIndex celle = grid->model()->index(o.split(' ')[1].toInt(), o.split(' ')[2].toInt());
-            grid->scrollTo(celle);
-            const QRect r = grid->visualRect(celle);
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.center().y()));
+            QStringList d = o.split(' ');
+            QtGridView* g = d.size() == 4 ? grid->window()->findChild<QtGrid*>(d.takeAt(1))->view() : grid;
+            const QModelIndex celle = g->model()->index(d[1].toInt(), d[2].toInt());
+            g->scrollTo(celle);
+            const QRect r = g->visualRect(celle);
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.center().y()));
         } else if (o == "Tomt") {
             const QPoint hjoerne = grid->viewport()->rect().bottomRight() - QPoint(2, 2);
             ASSERT_FALSE(grid->indexAt(hjoerne).isValid());
@@ -275,7 +279,31 @@ INSTANTIATE_TEST_SUITE_P(
         Tilfaelde{"KlikPaaTomtGemmer", {"TDBGrid4", 0, 1}, 1, "Ny lokalitet{Tomt}XYZ{Enter}",
                   {{"TDBGrid4", 0, 1, "XYZ"}}, {"TDBGrid4", 1, 1}},
         Tilfaelde{"CtrlTabForladerGriddet", {"TDBGrid6", 0, 2}, 1, "0{Tab}50{Ctrl+Tab}",
-                  {{"TDBGrid6", 0, 2, "0"}, {"TDBGrid6", 0, 3, "50"}}, {"TDBGrid2", 0, 0}}),
+                  {{"TDBGrid6", 0, 2, "0"}, {"TDBGrid6", 0, 3, "50"}}, {"TDBGrid2", 0, 0}},
+        // A click on the current cell opens no editor: the arrows still leave it.
+        Tilfaelde{"KlikPaaAktuelCelleOgHenAdRaekken", {"TDBGrid2", 0, 0}, 2, "Benzen{Right}5{Right}12,5{Enter}",
+                  {{"TDBGrid2", 0, 0, "Benzen"}, {"TDBGrid2", 0, 2, "5"}, {"TDBGrid2", 0, 3, "12,5"}},
+                  {"TDBGrid2", 1, 3}},
+        // The arrows pass the locked unit column and stop at the row's first value.
+        Tilfaelde{"HoejreForbiEnheden", {"TDBGrid2", 1, 0}, 1, "Toluen{Right}5{Right}6{Enter}",
+                  {{"TDBGrid2", 1, 0, "Toluen"}, {"TDBGrid2", 1, 2, "5"}, {"TDBGrid2", 1, 3, "6"}},
+                  {"TDBGrid2", 2, 3}},
+        Tilfaelde{"VenstreVedRaekkensFoersteVaerdi", {"TDBGrid1", 1, 2}, 1, "7,1{Left}7,2{Enter}",
+                  {{"TDBGrid1", 1, 2, "7,2"}}, {"TDBGrid1", 2, 2}},
+        // A click on a label or a unit makes the row's nearest value current.
+        Tilfaelde{"KlikPaaEtiketten", {"TDBGrid1", 1, 0}, 1, "{Right}7,35{Enter}81{Enter}",
+                  {{"TDBGrid1", 1, 3, "7,35"}, {"TDBGrid1", 2, 3, "81"}}, {"TDBGrid1", 3, 3}},
+        Tilfaelde{"KlikPaaEnheden", {"TDBGrid2", 2, 1}, 1, "4{Enter}", {{"TDBGrid2", 2, 2, "4"}}, {"TDBGrid2", 3, 2}},
+        // A caption over cells that take no keys changes nothing.
+        Tilfaelde{"OverskriftOverEnhederne", {"TDBGrid1", 4, 3}, 1, "{Overskrift TDBGrid1 1}5{Enter}",
+                  {{"TDBGrid1", 4, 3, "5"}}, {"TDBGrid1", 5, 3}},
+        // A click into another grid commits the value being typed first.
+        Tilfaelde{"KlikIEtAndetGridGemmer", {"TDBGrid2", 0, 2}, 1, "0,3{Klik TDBGrid1 2 3}81{Enter}",
+                  {{"TDBGrid2", 0, 2, "0,3"}, {"TDBGrid1", 2, 3, "81"}}, {"TDBGrid1", 3, 3}},
+        // Up on the first row and Down on the last commit and stay.
+        Tilfaelde{"OpPaaFoersteRaekke", {"TDBGrid1", 0, 2}, 1, "12{Up}", {{"TDBGrid1", 0, 2, "12"}}, {"TDBGrid1", 0, 2}},
+        Tilfaelde{"NedPaaSidsteRaekke", {"TDBGrid4", 4, 1}, 1, "Ny udgravning{Down}",
+                  {{"TDBGrid4", 4, 1, "Ny udgravning"}}, {"TDBGrid4", 4, 1}}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 // Without the mouse: from the tabs into the site grid, every input grid filled by

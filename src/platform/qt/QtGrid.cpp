@@ -308,12 +308,18 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
 
 bool QtGridView::eventFilter(QObject* object, QEvent* event) {
     // While a value is being typed, a press anywhere else in the window commits it
-    // first; a refused value keeps the keyboard here and the press is no click.
-    if (event->type() == QEvent::MouseButtonPress && object->isWindowType() && grid_.editing() &&
-        object == window()->windowHandle()) {
-        QWidget* maal = window()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    // first; a refused value keeps the keyboard here and the press is no click. The
+    // window system's press reaches the window before any widget takes the keyboard.
+    if (event->type() == QEvent::MouseButtonPress && grid_.editing() && object != horizontalHeader()->viewport()) {
+        QWidget* maal = nullptr;
+        if (object == window()->windowHandle()) {
+            maal = window()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (!maal) maal = window();
+        } else if (object->isWidgetType() && static_cast<QWidget*>(object)->window() == window()) {
+            maal = static_cast<QWidget*>(object);
+        }
         QWidget* hele = parentWidget();
-        if (!(maal && (maal == hele || hele->isAncestorOf(maal))) && !grid_.userKlikUdenforGrid()) return true;
+        if (maal && maal != hele && !hele->isAncestorOf(maal) && !grid_.userKlikUdenforGrid()) return true;
         return false;
     }
     QHeaderView* h = horizontalHeader();

@@ -294,8 +294,10 @@ QtGridView::QtGridView(Grid& grid, QWidget* parent) : QTableView(parent), grid_(
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Every key and click goes through the grid's editing model; none of Qt's own
-    // edit triggers acts beside it.
+    // edit triggers acts beside it. A click takes the keyboard only where the model
+    // says (mousePressEvent): a press on a caption would otherwise give it to the view.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::TabFocus);
     setTabKeyNavigation(false);
     // A press on a caption is the grid's (eventFilter), not a column selection;
     // a press on a border still resizes the column.
@@ -310,7 +312,7 @@ bool QtGridView::eventFilter(QObject* object, QEvent* event) {
     // While a value is being typed, a press anywhere else in the window commits it
     // first; a refused value keeps the keyboard here and the press is no click. The
     // window system's press reaches the window before any widget takes the keyboard.
-    if (event->type() == QEvent::MouseButtonPress && grid_.editing() && object != horizontalHeader()->viewport()) {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) && grid_.editing() && object != horizontalHeader()->viewport()) {
         QWidget* maal = nullptr;
         if (object == window()->windowHandle()) {
             maal = window()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -330,8 +332,11 @@ bool QtGridView::eventFilter(QObject* object, QEvent* event) {
         const int venstre = h->sectionViewportPosition(col);
         const int greb = h->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, h);
         if (m->button() == Qt::LeftButton && col >= 0 && x >= venstre + greb &&
-            x < venstre + h->sectionSize(col) - greb)
+            x < venstre + h->sectionSize(col) - greb) {
             grid_.userKlikPaaOverskrift(col);
+            // Taken here: passed on, it would reach the view as a press on a cell.
+            return true;
+        }
     }
     return QTableView::eventFilter(object, event);
 }
@@ -462,16 +467,17 @@ void QtGridView::mousePressEvent(QMouseEvent* event) {
     // The cell under the pointer as the button goes down, whatever the commit of an
     // edit elsewhere then does to the layout.
     const QModelIndex i = indexAt(event->position().toPoint());
-    if (i.isValid())
-        grid_.userKlik(i.row(), i.column());
-    else
-        grid_.userKlikUdenforCeller();
+    if (!fokusIndenfor(this)) setFocus(Qt::MouseFocusReason);
+    trykAfvist_ = i.isValid() ? !grid_.userKlik(i.row(), i.column()) : !grid_.userKlikUdenforCeller();
     event->accept();
 }
 
 void QtGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Only when its first click was taken: a refused value ends the double click
+    // there, as the message it shows would.
     const QModelIndex i = indexAt(event->position().toPoint());
-    if (i.isValid() && event->button() == Qt::LeftButton) grid_.userDobbeltKlik(i.row(), i.column());
+    if (i.isValid() && event->button() == Qt::LeftButton && fokusIndenfor(this) && !trykAfvist_)
+        grid_.userDobbeltKlik(i.row(), i.column());
     event->accept();
 }
 

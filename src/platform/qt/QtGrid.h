@@ -109,6 +109,7 @@ private:
     QPointer<QWidget> editor_;
     bool lukker_ = false;
     bool foelger_ = false;  // moving the current index to follow the grid
+    bool trykAfvist_ = false;  // the last press committed a value that was refused
 };
 
 // A grid with its caption above it; the one view of its Grid while it lives.

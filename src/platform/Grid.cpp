@@ -120,6 +120,18 @@ void Grid::kald(const std::string& k) {
 
 void Grid::layoutAendret() {
     if (visning_) visning_->layoutAendret();
+    rettAktuelCelle();
+}
+
+void Grid::rettAktuelCelle() {
+    if (edit_ || tagerTaster(row_, col_) || !harTastceller()) return;
+    std::optional<std::pair<int, int>> maal = nabo(row_, col_, 0, 1);
+    if (!maal) maal = nabo(row_, col_, 0, -1);
+    if (!maal) maal = yderste(0, rowCount() - 1, false);
+    if (!maal) return;
+    row_ = maal->first;
+    col_ = maal->second;
+    if (visning_) visning_->aktuelCelleFlyttet();
 }
 
 int Grid::columnIndexOf(const GridColumn* c) const {
@@ -138,6 +150,7 @@ void Grid::bind(GridTabel* tabel) {
     row_ = 0;
     sidstRedigeret_.reset();
     if (visning_) visning_->tabelSkiftet();
+    rettAktuelCelle();
 }
 
 void Grid::rebind() {
@@ -146,6 +159,7 @@ void Grid::rebind() {
     if (row_ >= rowCount()) row_ = 0;
     sidstRedigeret_.reset();
     if (visning_) visning_->tabelSkiftet();
+    rettAktuelCelle();
 }
 
 void Grid::refresh() {
@@ -154,6 +168,7 @@ void Grid::refresh() {
     if (edit_ && edit_->row >= rowCount()) dropEdit();
     if (row_ >= rowCount()) row_ = rowCount() > 0 ? rowCount() - 1 : 0;
     if (visning_) visning_->dataOpdateret();
+    rettAktuelCelle();
 }
 
 void Grid::update() {

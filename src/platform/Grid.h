@@ -360,6 +360,9 @@ private:
 
     void kald(const std::string& k);
     void layoutAendret();
+    // The layout or the table changed: a current cell that no longer takes keys
+    // gives way to one that does (no event: the user did not move).
+    void rettAktuelCelle();
     void dropEdit();
     bool beginEdit();
     // Opens an editor on the current cell (a drop-down cell: its list).

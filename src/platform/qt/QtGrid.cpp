@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -261,6 +262,25 @@ void QtGridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelInd
     // The Grid writes the table when the edit is committed.
 }
 
+QRect QtGridDelegate::pil(const QRect& celle, const QModelIndex& index) const {
+    if (!index.isValid() || !grid_.cellEditable(index.row(), index.column()) ||
+        !grid_.column(index.column()).valueList().isDropDown())
+        return {};
+    const int b = std::min(16, celle.width() / 3);
+    return QRect(celle.right() - b, celle.top(), b, celle.height());
+}
+
+void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QRect r = pil(option.rect, index);
+    if (r.isEmpty()) return;
+    QStyleOption pilen;
+    pilen.rect = r.adjusted(3, r.height() / 2 - 4, -3, -(r.height() / 2 - 4));
+    pilen.palette = option.palette;
+    pilen.state = QStyle::State_Enabled;
+    view_->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &pilen, painter, view_);
+}
+
 bool QtGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                                const QModelIndex& index) {
     if (event->type() != QEvent::ToolTip || !index.isValid())
@@ -468,7 +488,12 @@ void QtGridView::mousePressEvent(QMouseEvent* event) {
     // edit elsewhere then does to the layout.
     const QModelIndex i = indexAt(event->position().toPoint());
     if (!fokusIndenfor(this)) setFocus(Qt::MouseFocusReason);
-    trykAfvist_ = i.isValid() ? !grid_.userKlik(i.row(), i.column()) : !grid_.userKlikUdenforCeller();
+    // A press on a drop-down cell's arrow opens its list, as a double click does.
+    const bool paaPil = delegate_ && delegate_->pil(visualRect(i), i).contains(event->position().toPoint());
+    if (paaPil)
+        trykAfvist_ = !grid_.userDobbeltKlik(i.row(), i.column()) && !grid_.editing();
+    else
+        trykAfvist_ = i.isValid() ? !grid_.userKlik(i.row(), i.column()) : !grid_.userKlikUdenforCeller();
     event->accept();
 }
 
@@ -517,7 +542,7 @@ QtGrid::QtGrid(Grid& grid, QWidget* parent) : QWidget(parent), grid_(grid) {
     model_ = new QtGridModel(grid_, this);
     delegate_ = new QtGridDelegate(grid_, view_);
     view_->setModel(model_);
-    view_->setItemDelegate(delegate_);
+    view_->setDelegate(delegate_);
     lag->addWidget(caption_);
     lag->addWidget(view_);
     grid_.setVisning(this);

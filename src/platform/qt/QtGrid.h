@@ -50,6 +50,10 @@ public:
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    // A drop-down cell that takes keys shows the arrow of its list at the right.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // Where that arrow is drawn in the cell's rectangle (empty on other cells).
+    QRect pil(const QRect& celle, const QModelIndex& index) const;
     // A text cut by its column is shown whole in a tooltip.
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
@@ -71,6 +75,7 @@ public:
 
     QWidget* aabenEditor() const { return editor_; }
     void editorAabnet(QWidget* editor) { editor_ = editor; }
+    void setDelegate(QtGridDelegate* d) { delegate_ = d; setItemDelegate(d); }
     // Opens the editor the grid has begun: a line editor, or a drop-down's list.
     void aabnEditor();
     // Closes the open editor because the grid ended or dropped the edit.
@@ -106,6 +111,7 @@ protected:
 
 private:
     Grid& grid_;
+    QtGridDelegate* delegate_ = nullptr;
     QPointer<QWidget> editor_;
     bool lukker_ = false;
     bool foelger_ = false;  // moving the current index to follow the grid

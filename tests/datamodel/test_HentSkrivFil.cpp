@@ -400,22 +400,32 @@ std::vector<Variant> LagredeVaerdier() {
     return v;
 }
 
-class Udvekslinger : public HentSkrivFil, public ::testing::WithParamInterface<std::tuple<Slags, bool, bool>> {};
+enum class Indstilling { Dansk, Engelsk, Svensk };
+
+Talformat Format(Indstilling i) {
+    return i == Indstilling::Dansk ? Talformat::dansk() : i == Indstilling::Engelsk ? Talformat::engelsk() : Talformat(',', ' ');
+}
+
+std::string Navn(Indstilling i) {
+    return i == Indstilling::Dansk ? "Dansk" : i == Indstilling::Engelsk ? "Engelsk" : "Svensk";
+}
+
+class Udvekslinger : public HentSkrivFil,
+                     public ::testing::WithParamInterface<std::tuple<Slags, Indstilling, Indstilling>> {};
 
 // A colleague's file reads as the reader's own copy of the site: every value as
 // saved, the numbers kept as text in the reader's format, and the check passes.
 TEST_P(Udvekslinger, LaesesSomEgenKopi) {
-    const auto [slags, skrevetDansk, laestDansk] = GetParam();
-    auto format = [](bool dansk) { return dansk ? Talformat::dansk() : Talformat::engelsk(); };
+    const auto [slags, skrevet, laest] = GetParam();
     {
-        TalformatScope s(format(skrevetDansk));
-        Lokalitet(slags, format(skrevetDansk), false);
+        TalformatScope s(Format(skrevet));
+        Lokalitet(slags, Format(skrevet), false);
         ASSERT_TRUE(SkrivFil(dir / "kollega.akv"));
     }
-    TalformatScope s(format(laestDansk));
+    TalformatScope s(Format(laest));
     NulstilAlleData();
     UdfyldStandardtekster();
-    Lokalitet(slags, format(laestDansk), true);
+    Lokalitet(slags, Format(laest), true);
     const std::vector<Variant> gemt = LagredeVaerdier();
     RecordingBeskeder b;
     ASSERT_TRUE(SkrivFil(dir / "egen.akv") && HentFil(dir / "egen.akv"));
@@ -432,14 +442,14 @@ TEST_P(Udvekslinger, LaesesSomEgenKopi) {
 
 INSTANTIATE_TEST_SUITE_P(Talformater, Udvekslinger,
                          ::testing::Combine(::testing::Values(Slags::Decimaler, Slags::HeleTal, Slags::Gruppering, Slags::TekstDecimaler),
-                                            ::testing::Bool(), ::testing::Bool()),
+                                            ::testing::Values(Indstilling::Dansk, Indstilling::Engelsk),
+                                            ::testing::Values(Indstilling::Dansk, Indstilling::Engelsk, Indstilling::Svensk)),
                          [](const auto& info) {
                              const Slags slags = std::get<0>(info.param);
                              return std::string(slags == Slags::Decimaler ? "decimaler"
                                                 : slags == Slags::HeleTal ? "heleTal"
                                                 : slags == Slags::Gruppering ? "gruppering" : "tekstDecimaler") +
-                                    (std::get<1>(info.param) ? "_dansk" : "_engelsk") +
-                                    (std::get<2>(info.param) ? "_tilDansk" : "_tilEngelsk");
+                                    "_" + Navn(std::get<1>(info.param)) + "_til" + Navn(std::get<2>(info.param));
                          });
 
 // Lines edited by hand, each read under both settings: every number in the format
@@ -459,20 +469,27 @@ void PrintTo(const Haandrettet& h, std::ostream* os) { *os << h.navn; }
 
 class HaandrettedeLinjer : public HentSkrivFil, public ::testing::WithParamInterface<Haandrettet> {};
 
+// Under Swedish settings (decimal comma, grouping blank) a line reads as under
+// Danish; the distance kept as text comes back in the Swedish format.
 TEST_P(HaandrettedeLinjer, HvertTalSomMent) {
     const Haandrettet& h = GetParam();
     std::vector<std::string> felter(326);
     for (const auto& [i, v] : h.felter) felter[i] = v;
     SkrivBytes(dir / "f.akv", Linje(felter));
-    for (const bool dansk : {true, false}) {
-        TalformatScope s(dansk ? Talformat::dansk() : Talformat::engelsk());
+    for (const Talformat& f : {Talformat::dansk(), Talformat::engelsk(), Talformat(',', ' ')}) {
+        TalformatScope s(f);
+        const int i = f.decimaltegn() == ',' ? 0 : 1;
+        const bool svensk = f.tusindtegn() == ' ';
+        std::string afstand = h.afstand[i];
+        for (char& ch : afstand) ch = svensk && ch == '.' ? ' ' : ch;
+        const std::string navn = svensk ? "svensk" : i == 0 ? "dansk" : "engelsk";
         RecordingBeskeder b;
         ASSERT_TRUE(HentFil(dir / "f.akv"));
         const Tabeller& t = tabeller();
-        for (const auto& [r, v] : h.analyser) EXPECT_EQ(t.AnalyseData.hent(r, 2), Variant(v)) << "row " << r << " " << dansk;
-        EXPECT_EQ(t.AnalyseData.hent(5, 2), Variant(h.tvetydig[dansk ? 0 : 1])) << dansk;
-        EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(h.afstand[dansk ? 0 : 1])) << dansk;
-        EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(h.resultat)) << dansk;
+        for (const auto& [r, v] : h.analyser) EXPECT_EQ(t.AnalyseData.hent(r, 2), Variant(v)) << "row " << r << " " << navn;
+        EXPECT_EQ(t.AnalyseData.hent(5, 2), Variant(h.tvetydig[i])) << navn;
+        EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(afstand)) << navn;
+        EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(h.resultat)) << navn;
         EXPECT_TRUE(KontrolAfInputfil("f.akv"));
         EXPECT_TRUE(b.vist.empty());
     }
@@ -495,6 +512,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A value in neither format: read as files always were, in the line's format.
         Haandrettet{"hverken", {{21, "7,25"}, {22, "1.2.3"}, {24, "12,5"}, {111, "37,5"}, {146, "48,767"}}, {{3, 123}},
                     {12.5, 12.5}, {"37,5", "37.5"}, 48.767},
+        // A Danish colleague's grouped Klorid in a line that shows a decimal comma.
+        Haandrettet{"grupperetKlorid", {{21, "7,25"}, {22, "95,5"}, {30, "1.500"}, {24, "12"}, {111, "1.250"}, {146, "1"}},
+                    {{2, 7.25}, {3, 95.5}, {11, 1500}}, {12, 12}, {"1.250", "1,250"}, 1},
         // Results are written from doubles, never grouped: an English file of whole
         // numbers whose one decimal is a result.
         Haandrettet{"resultatetViserFormatet", {{21, "7"}, {24, "12"}, {111, "100"}, {146, "48.767"}}, {{2, 7}},

@@ -284,6 +284,26 @@ bool FyldBlokke(RunError& fejl) {
     return true;
 }
 
+// Whether a file is read as UTF-8: an editor that saved it again in UTF-8 made it
+// valid UTF-8 throughout with letters of more than one byte, or began it with the
+// byte-order mark. Windows-1252 text with a Danish letter in it is never valid
+// UTF-8, so every file the program wrote reads as it always did. The whole file
+// decides, so it is read through once before its lines are taken; a file that
+// cannot be read is left to the reading proper to report.
+bool ErUtf8(const std::string& sti) {
+    TextFileIn fil;
+    if (!fil.open(sti)) return false;
+    bool flerbyte = false;
+    std::string linje;
+    for (bool foerste = true; fil.readLine(linje); foerste = false) {
+        if (foerste && linje.starts_with(Utf8Bom)) return true;
+        const Utf8Indhold indhold = SomUtf8(linje);
+        if (indhold == Utf8Indhold::Ugyldig) return false;
+        flerbyte = flerbyte || indhold == Utf8Indhold::Flerbyte;
+    }
+    return flerbyte;
+}
+
 }  // namespace
 
 std::string KodSemikolon(const Variant& tekst) { return TrimBlanke(Kod(TekstForm(tekst))); }
@@ -342,10 +362,12 @@ bool SkrivFil(const std::string& sti) {
 bool HentFil(const std::string& sti) {
     NulstilAlleData();
     RunError fejl = RunError::None;
+    std::string tegnfejl;  // the refusal of a character, in place of an error's description
     TextFileIn fil;
     if (!fil.open(sti)) {
         fejl = fil.error();
     } else {
+        const bool utf8 = ErUtf8(sti);
         bool foersteLinje = true;
         std::string raa;
         while (!fil.eof()) {
@@ -353,9 +375,11 @@ bool HentFil(const std::string& sti) {
                 fejl = fil.error() == RunError::None ? RunError::DeviceIOError : fil.error();
                 break;
             }
+            const bool bom = foersteLinje && utf8 && raa.starts_with(Utf8Bom);
+            if (bom) raa.erase(0, Utf8Bom.size());
             // Editors often end a file with an empty line; any other empty line is
-            // still an error.
-            if (raa.empty() && !foersteLinje) {
+            // still an error. After the byte-order mark it is such a last line.
+            if (raa.empty() && (!foersteLinje || bom)) {
                 const bool sidste = fil.eof();
                 if (fil.error() != RunError::None) {
                     fejl = fil.error();
@@ -363,15 +387,22 @@ bool HentFil(const std::string& sti) {
                 }
                 if (sidste) break;
             }
+            const std::string tekst = utf8 ? SammensatForm(raa) : FraWindows1252(raa);
+            // A UTF-8 text can hold what the tables could not save again: such a file
+            // is refused, as one typed character would be, rather than changed.
+            if (const auto tegn = utf8 ? FoersteTegnUdenforWindows1252(tekst) : std::nullopt) {
+                tegnfejl = "Filen " + IkkeGemmeligtTegn(*tegn);
+                break;
+            }
             std::int16_t antal = 0;
-            if (!DelLinje(FraWindows1252(raa), antal, fejl)) break;
+            if (!DelLinje(tekst, antal, fejl)) break;
             if (!FyldBlokke(fejl)) break;
             foersteLinje = false;
         }
         fil.close();
     }
-    if (fejl == RunError::None) return true;
-    visBesked(errorDescription(fejl));
+    if (fejl == RunError::None && tegnfejl.empty()) return true;
+    visBesked(tegnfejl.empty() ? errorDescription(fejl) : tegnfejl);
     visBesked("Filen kunne ikke læses, sikkert fordi filen enten ikke kunne findes eller fordi det ikke er en "
               "Akvifer data fil");
     return false;

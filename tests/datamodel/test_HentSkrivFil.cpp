@@ -19,6 +19,7 @@
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
 #include "celler/Talformat.h"
+#include "celler/Tegnsaet.h"
 #include "support/RecordingBeskeder.h"
 #include "support/TempDir.h"
 #include "support/VariantUdskrift.h"
@@ -520,6 +521,91 @@ INSTANTIATE_TEST_SUITE_P(
         Haandrettet{"resultatetViserFormatet", {{21, "7"}, {24, "12"}, {111, "100"}, {146, "48.767"}}, {{2, 7}},
                     {12, 12}, {"100", "100"}, 48.767}),
     [](const auto& info) { return std::string(info.param.navn); });
+
+// A site with texts of every kind, saved by the program in Windows-1252, then saved
+// again by an editor in another form: each form reads as the original, or is refused
+// with the character it names, and the tables stay as the clearing left them.
+struct Omkodning {
+    const char* navn;
+    std::string (*bytes)(const std::string& original);
+    const char* afvisning;  // the first message, or nullptr: read as the original
+};
+
+void PrintTo(const Omkodning& o, std::ostream* os) { *os << o.navn; }
+
+std::string Erstat(std::string s, const std::string& fra, const std::string& til) {
+    const auto p = s.find(fra);
+    EXPECT_NE(p, std::string::npos) << fra;
+    return p == std::string::npos ? s : s.replace(p, fra.size(), til);
+}
+
+class Omkodninger : public HentSkrivFil, public ::testing::WithParamInterface<Omkodning> {};
+
+TEST_P(Omkodninger, LaesesSomOriginalenEllerAfvises) {
+    TalformatScope dansk(Talformat::dansk());
+    NulstilAlleData();
+    const std::vector<Variant> ryddet = LagredeVaerdier();  // as the reader's clearing leaves them
+    UdfyldStandardtekster();
+    Lokalitet(Slags::Gruppering, Talformat::dansk(), false);
+    Tabeller& t = tabeller();
+    t.LokalitetData.saet(1, 1, "Grønnegade 12, Ørsted");
+    t.LokalitetData.saet(2, 1, "Åse Ærø; “ren” – 5 € ‰ Ã©");  // "Ã©" is valid UTF-8 on its own
+    t.BoringData.saet(2, 2, "opstrøm");
+    t.BoringData.saet(2, 3, "nedstrøm ‘Øst’");
+    t.KomponentData.saet(1, 0, "Benzen; µg/l");
+    t.GrundvandstypeData[1].saet(1, 2, "ÿ Š");
+    ASSERT_TRUE(SkrivFil(dir / "original.akv") && HentFil(dir / "original.akv"));
+    const std::vector<Variant> original = LagredeVaerdier();
+    ASSERT_EQ(original[1], Variant("Åse Ærø; “ren” – 5 € ‰ Ã©"));
+
+    SkrivBytes(dir / "f.akv", GetParam().bytes(LaesBytes(dir / "original.akv")));
+    RecordingBeskeder b;
+    const bool laest = HentFil(dir / "f.akv");
+    const std::vector<Variant> celler = LagredeVaerdier();
+    const std::vector<Variant>& forventet = GetParam().afvisning ? ryddet : original;
+    for (std::size_t i = 0; i < celler.size(); ++i)
+        EXPECT_EQ(celler[i], forventet[i]) << "field " << LagredeCeller()[i].felt;
+    if (!GetParam().afvisning) {
+        EXPECT_TRUE(laest);
+        EXPECT_TRUE(b.vist.empty());
+        return;
+    }
+    EXPECT_FALSE(laest);
+    ASSERT_EQ(b.vist.size(), 2u);
+    EXPECT_EQ(b.vist[0].tekst, GetParam().afvisning);
+    EXPECT_EQ(b.vist[1].tekst, LaesFejl);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filer, Omkodninger,
+    ::testing::Values(
+        // Its Danish letters are no UTF-8, so the one valid sequence reads as before.
+        Omkodning{"windows1252", [](const std::string& o) { return o; }, nullptr},
+        Omkodning{"utf8", [](const std::string& o) { return FraWindows1252(o); }, nullptr},
+        Omkodning{"utf8MedBom", [](const std::string& o) { return std::string(Utf8Bom) + FraWindows1252(o); },
+                  nullptr},
+        Omkodning{"utf8MedBomOgTomLinje",
+                  [](const std::string& o) { return std::string(Utf8Bom) + FraWindows1252(o) + "\n"; }, nullptr},
+        // A letter written as a letter and an accent, as some editors save it.
+        Omkodning{"utf8Nedbrudt", [](const std::string& o) { return Erstat(FraWindows1252(o), "Åse", "A\u030Ase"); },
+                  nullptr},
+        Omkodning{"utf8MedTegnUdenforWindows1252",
+                  [](const std::string& o) { return Erstat(FraWindows1252(o), "Ørsted", "Ørsted ≥ 2"); },
+                  "Filen indeholder tegnet \"≥\" (U+2265), som ikke kan gemmes i datafilen."},
+        Omkodning{"utf8MedUsynligtTegn",
+                  [](const std::string& o) { return Erstat(FraWindows1252(o), "Benzen", "Ben\u200Bzen"); },
+                  "Filen indeholder tegnet U+200B, som ikke kan gemmes i datafilen."},
+        // The mark says UTF-8, the Windows-1252 letters after it are none.
+        Omkodning{"bomForanWindows1252", [](const std::string& o) { return std::string(Utf8Bom) + o; },
+                  "Filen indeholder tegnet \"\uFFFD\" (U+FFFD), som ikke kan gemmes i datafilen."}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+TEST_F(HentSkrivFil, KunByteordensmaerkeErEnTomFil) {
+    SkrivBytes(dir / "bom.akv", std::string(Utf8Bom));
+    RecordingBeskeder b;
+    EXPECT_TRUE(HentFil(dir / "bom.akv"));
+    EXPECT_TRUE(b.vist.empty());
+}
 
 TEST_F(HentSkrivFil, LangTekstKanGemmesIgen) {
     tabeller().GrundvandstypeData[0].saet(1, 1, std::string(32000, 'x'));

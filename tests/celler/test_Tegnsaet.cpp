@@ -56,41 +56,13 @@ TEST(Tegnsaet, AntalTegn) {
     EXPECT_EQ(AntalTegn("\xC3(x"), 3u);
 }
 
-TEST(Tegnsaet, SomUtf8) {
-    const std::pair<std::string, Utf8Indhold> cases[] = {
-        {"", Utf8Indhold::Ascii},          {"Grube;7,5;", Utf8Indhold::Ascii},
-        {"Ærø", Utf8Indhold::Flerbyte},    {"\xEF\xBB\xBF", Utf8Indhold::Flerbyte},
-        {"\xC6r\xF8", Utf8Indhold::Ugyldig},  // Windows-1252 "Ærø"
-        {"Ã©\xF8", Utf8Indhold::Ugyldig},     // one valid sequence is not enough
-        {"\xC3", Utf8Indhold::Ugyldig},
-    };
-    for (const auto& [bytes, indhold] : cases) EXPECT_EQ(SomUtf8(bytes), indhold) << bytes;
-}
-
 // The composed form agrees with Unicode NFC wherever the result is Windows-1252 text.
 TEST(Tegnsaet, SammensatForm) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Cafe\u0301", "Café"},
-        {"A\u030Arhus, Ae\u0301ro\u0308", "Århus, Aérö"},
-        {"C\u0327a S\u030C Y\u0308 n\u0303", "Ça Š Ÿ ñ"},
+        {"Cafe\u0301 A\u030Arhus C\u0327a S\u030C Y\u0308", "Café Århus Ça Š Ÿ"},
         {"\u212B \u212A \u037E e\u0341", "Å K ; é"},  // replaced by NFC in any context
-        {"q\u0301 \u0301e", "q\u0301 \u0301e"},       // no such letter; an accent first
-        {"e\u0301\u0301 e\u0323\u0301", "é\u0301 e\u0323\u0301"},  // one accent per letter
-        {"æøå ≥ \xC3(e\u0301", "æøå ≥ \xC3(é"},      // broken UTF-8 kept
+        {"q\u0301 \u0301e e\u0301\u0301", "q\u0301 \u0301e é\u0301"},  // no such letter; one accent a letter
+        {"æøå ≥ \xC3(e\u0301", "æøå ≥ \xC3(é"},  // broken UTF-8 kept
     };
     for (const auto& [ind, ud] : cases) EXPECT_EQ(SammensatForm(ind), ud) << ind;
-}
-
-TEST(Tegnsaet, TegnetsNavn) {
-    const std::pair<Tegn, std::string> cases[] = {
-        {{"\n", U'\n'}, "linjeskift (U+000A)"},
-        {{"\r", U'\r'}, "vognretur (U+000D)"},
-        {{"≥", U'≥'}, "\"≥\" (U+2265)"},
-        {{"😀", U'😀'}, "\"😀\" (U+1F600)"},
-        {{"\u2009", U'\u2009'}, "U+2009"},  // thin space
-        {{"\u200B", U'\u200B'}, "U+200B"},
-        {{"\u0301", U'\u0301'}, "U+0301"},  // an accent on its own
-        {{"\xC2\x80", U'\u0080'}, "U+0080"},
-    };
-    for (const auto& [tegn, navn] : cases) EXPECT_EQ(TegnetsNavn(tegn), navn);
 }

@@ -186,6 +186,19 @@ Utf8Indhold SomUtf8(std::string_view bytes) {
     return flerbyte ? Utf8Indhold::Flerbyte : Utf8Indhold::Ascii;
 }
 
+std::string FraUtf8(std::string_view bytes) {
+    if (SomUtf8(bytes) != Utf8Indhold::Ugyldig) return std::string(bytes);
+    std::string ud;
+    ud.reserve(bytes.size() + bytes.size() / 8);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t start = i;
+        if (LaesUtf8(bytes, i) == Ugyldig) ud += FraWindows1252(bytes.substr(start, i - start));
+        else ud.append(bytes.substr(start, i - start));
+    }
+    return ud;
+}
+
 std::string SammensatForm(std::string_view utf8) {
     std::string ud;
     ud.reserve(utf8.size());

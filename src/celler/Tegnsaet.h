@@ -38,6 +38,11 @@ inline constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 enum class Utf8Indhold { Ascii, Flerbyte, Ugyldig };
 Utf8Indhold SomUtf8(std::string_view bytes);
 
+// The text of bytes read as UTF-8 where they are valid UTF-8, every other byte as
+// its Windows-1252 character (as FraWindows1252 reads it): a file begun with the
+// byte-order mark may have had Windows-1252 letters typed into it since.
+std::string FraUtf8(std::string_view bytes);
+
 // A UTF-8 text in its composed form (Unicode NFC) as far as Windows-1252 goes: a
 // letter followed by a combining accent becomes the one letter where Windows-1252
 // has it ("e" + U+0301 gives "é"), and the few characters NFC always replaces by one

@@ -387,7 +387,7 @@ bool HentFil(const std::string& sti) {
                 }
                 if (sidste) break;
             }
-            const std::string tekst = utf8 ? SammensatForm(raa) : FraWindows1252(raa);
+            const std::string tekst = utf8 ? SammensatForm(FraUtf8(raa)) : FraWindows1252(raa);
             // A UTF-8 text can hold what the tables could not save again: such a file
             // is refused, as one typed character would be, rather than changed.
             if (const auto tegn = utf8 ? FoersteTegnUdenforWindows1252(tekst) : std::nullopt) {

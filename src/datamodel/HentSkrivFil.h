@@ -28,8 +28,8 @@ bool SkrivFil(const std::string& sti);
 // line shows, so a file saved under the other decimal sign, or edited by hand in
 // it, reads as meant; numbers kept as text are rewritten in the user's format. A
 // file that is valid UTF-8 with letters of more than one byte, or that begins with
-// the byte-order mark, is read as UTF-8, its letters composed; every other as
-// Windows-1252. On a failure it shows the error's description (for a UTF-8 text
+// the byte-order mark, is read as UTF-8, its letters composed (after the mark, a
+// byte that is no UTF-8 as Windows-1252); every other as Windows-1252. On a failure it shows the error's description (for a UTF-8 text
 // Windows-1252 cannot hold, the character's refusal) and "Filen kunne ikke læses,
 // ..." and returns false; the tables keep what was read up to the failure.
 bool HentFil(const std::string& sti);

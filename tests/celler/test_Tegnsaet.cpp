@@ -65,4 +65,5 @@ TEST(Tegnsaet, SammensatForm) {
         {"æøå ≥ \xC3(e\u0301", "æøå ≥ \xC3(é"},  // broken UTF-8 kept
     };
     for (const auto& [ind, ud] : cases) EXPECT_EQ(SammensatForm(ind), ud) << ind;
+    EXPECT_EQ(FraUtf8("Ã©\xF8 \xC3"), "Ã©ø Ã");  // what is no UTF-8 read as Windows-1252
 }

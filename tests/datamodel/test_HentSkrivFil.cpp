@@ -552,6 +552,13 @@ INSTANTIATE_TEST_SUITE_P(
         Omkodning{"windows1252", [](const std::string& u) { return TilWindows1252(u); }, nullptr},
         Omkodning{"utf8", [](const std::string& u) { return u; }, nullptr},
         Omkodning{"utf8MedBom", [](const std::string& u) { return std::string(Utf8Bom) + u; }, nullptr},
+        // The mark, then letters in Windows-1252 and in UTF-8 ("Ã©"), as a program that
+        // kept the mark as "ï»¿" saved it with letters typed since.
+        Omkodning{"bomOgBlandedeBogstaver",
+                  [](const std::string& u) {
+                      return std::string(Utf8Bom) + std::regex_replace(TilWindows1252(u), std::regex("\xC3\xA9"), "Ã©");
+                  },
+                  nullptr},
         // "Åse" as a letter and an accent, as some editors save it.
         Omkodning{"utf8Nedbrudt", [](const std::string& u) { return std::regex_replace(u, std::regex("Å"), "A\u030A"); },
                   nullptr},

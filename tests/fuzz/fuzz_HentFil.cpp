@@ -54,14 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first save may still change what it read (a CR in a text is saved as a
     // blank, and a result text such as " 77" reads back as a number); from then on
     // saving and reading must be stable. Except that a save whose Windows-1252 bytes
-    // are valid UTF-8 with letters of more than one byte (a UTF-8 text once read as
-    // Windows-1252: "Ã©") reads back as that UTF-8: "é", or a refusal where that is
-    // a character Windows-1252 lacks ("â‰¥" is "≥"). Each such round makes the file
-    // shorter, so the saving settles.
+    // begin with the byte-order mark ("ï»¿"), or are valid UTF-8 with letters of more
+    // than one byte (a UTF-8 text once read as Windows-1252: "Ã©"), reads back as
+    // UTF-8: "é", or a refusal where that is a character Windows-1252 lacks ("â‰¥" is
+    // "≥"). Each such round makes the file shorter, so the saving settles.
     if (!SkrivFil(a)) std::abort();
     for (int runde = 1;; ++runde) {
         const std::string gemt = Laes(a);
-        const bool utf8 = SomUtf8(gemt) == Utf8Indhold::Flerbyte;
+        const bool utf8 = gemt.starts_with(Utf8Bom) || SomUtf8(gemt) == Utf8Indhold::Flerbyte;
         if (!HentFil(a)) {
             if (utf8) return 0;
             std::abort();

@@ -70,6 +70,14 @@ public:
     // The format of those who write the other decimal sign, as a colleague's file
     // may: Danish for a user with a decimal point, English for one with a comma.
     Talformat modsat() const { return decimal_ == ',' ? engelsk() : dansk(); }
+    // For a user with a decimal comma and another grouping sign than the point
+    // (Swedish, Norwegian, Finnish, French: "1 500,5"): the Danish format, the same
+    // decimal sign with the grouping point, in which a Danish colleague's file shows
+    // its typed numbers. None for the Danish format itself and every other.
+    std::optional<Talformat> danskVedSiden() const {
+        if (decimal_ == ',' && tusind_ != '.') return dansk();
+        return std::nullopt;
+    }
 
     // A text that reads as a number here (fortolk), with this format's decimal and
     // grouping signs changed into til's. The digits stay as they are, so the text

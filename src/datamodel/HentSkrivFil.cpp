@@ -1,8 +1,10 @@
 #include "HentSkrivFil.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include "InputKontroller.h"
 #include "Tabeller.h"
 #include "celler/Talformat.h"
 #include "celler/Tegnsaet.h"
@@ -146,12 +148,24 @@ std::array<Variant, 1001>& felter() {
     return f;
 }
 
-// A number field as the two formats read it, each once.
+// The formats a number field is weighed in: the user's and the other decimal sign's
+// and, for a user who writes a decimal comma with another grouping sign, the Danish
+// one beside the user's (Talformat::danskVedSiden): a Danish colleague's "1.500"
+// then reads as under Danish settings, not as the English 1.5, the only reading the
+// user's own format would leave it.
+struct Talformater {
+    const Talformat& bruger;
+    Talformat andet;
+    std::optional<Talformat> dansk;
+};
+
+// A number field as the two sides read it, each once.
 struct Talfelt {
-    Talformat::Laesning bruger;
+    Talformat::Laesning bruger;  // in the user's format, or in the Danish beside it
     Talformat::Laesning andet;
     bool afgjort = false;  // the field itself shows its format
     bool iAndet = false;   // read in the other format
+    bool iDansk = false;   // the user's side read in the Danish format
 };
 
 // Numbers the program writes from doubles (the results) hold no grouping sign, so
@@ -176,8 +190,7 @@ bool UdenTegn(std::string_view s, const Talformat& a, const Talformat& b) {
 // Typed numbers were accepted in their writer's format, so a hand-edited value in
 // the other format tells its own. A field that reads in neither is read in the
 // line's format with the grouping signs ignored, as files always were read.
-void LaesTalfelter(const std::vector<Blok>& blokke, const Talformat& bruger, const Talformat& andet,
-                   std::vector<Talfelt>& talfelter) {
+void LaesTalfelter(const std::vector<Blok>& blokke, const Talformater& formater, std::vector<Talfelt>& talfelter) {
     const auto& felt = felter();
     talfelter.resize(AntalFelter);
     int brugerens = 0, andets = 0;
@@ -190,8 +203,15 @@ void LaesTalfelter(const std::vector<Blok>& blokke, const Talformat& bruger, con
                 t = Talfelt{};
                 continue;
             }
-            t.bruger = bruger.laes(f.text());
-            t.andet = UdenTegn(f.text(), bruger, andet) ? t.bruger : andet.laes(f.text());
+            t.bruger = formater.bruger.laes(f.text());
+            t.iDansk = false;
+            if (formater.dansk && !t.bruger.streng()) {
+                const Talformat::Laesning dansk = formater.dansk->laes(f.text());
+                t.iDansk = dansk.streng() || (dansk.tal() && !t.bruger.tal());
+                if (t.iDansk) t.bruger = dansk;
+            }
+            const bool udenTegn = UdenTegn(f.text(), formater.bruger, formater.andet);
+            t.andet = udenTegn ? t.bruger : formater.andet.laes(f.text());
             const bool iBrugerens = SomSkrevet(t.bruger, c.form);
             t.iAndet = SomSkrevet(t.andet, c.form);
             t.afgjort = iBrugerens != t.iAndet;
@@ -209,8 +229,8 @@ bool FyldBlokke(RunError& fejl) {
     const std::vector<Blok>& blokke = Blokke();
     static std::vector<Talfelt> talfelter;  // kept, so a load allocates it once
     const Talformat& bruger = Talformat::aktuel();
-    const Talformat andet = bruger.modsat();
-    LaesTalfelter(blokke, bruger, andet, talfelter);
+    const Talformater formater{bruger, bruger.modsat(), bruger.danskVedSiden()};
+    LaesTalfelter(blokke, formater, talfelter);
     std::size_t i = 0;
     for (const Blok& b : blokke) {
         GridTabel& tabel = *b.tabel;
@@ -241,10 +261,11 @@ bool FyldBlokke(RunError& fejl) {
             case Form::TalSomTekst:
                 if (!f.isText()) {
                     tabel.saet(c.raekke, c.soejle, f);
-                } else if (t.iAndet && laest.streng()) {
+                } else if ((t.iAndet || t.iDansk) && laest.streng()) {
                     // Rewritten sign for sign, not through the double, so the text
                     // keeps its digits and every run reads the number that was saved.
-                    tabel.saet(c.raekke, c.soejle, andet.medTegnFra(f.text(), bruger));
+                    const Talformat& fra = t.iAndet ? formater.andet : *formater.dansk;
+                    tabel.saet(c.raekke, c.soejle, fra.medTegnFra(f.text(), bruger));
                 } else {
                     tabel.saet(c.raekke, c.soejle, Afkod(f.text()));
                 }
@@ -261,6 +282,26 @@ bool FyldBlokke(RunError& fejl) {
         }
     }
     return true;
+}
+
+// Whether a file is read as UTF-8: an editor that saved it again in UTF-8 made it
+// valid UTF-8 throughout with letters of more than one byte, or began it with the
+// byte-order mark. Windows-1252 text with a Danish letter in it is never valid
+// UTF-8, so every file the program wrote reads as it always did. The whole file
+// decides, so it is read through once before its lines are taken; a file that
+// cannot be read is left to the reading proper to report.
+bool ErUtf8(const std::string& sti) {
+    TextFileIn fil;
+    if (!fil.open(sti)) return false;
+    bool flerbyte = false;
+    std::string linje;
+    for (bool foerste = true; fil.readLine(linje); foerste = false) {
+        if (foerste && linje.starts_with(Utf8Bom)) return true;
+        const Utf8Indhold indhold = SomUtf8(linje);
+        if (indhold == Utf8Indhold::Ugyldig) return false;
+        flerbyte = flerbyte || indhold == Utf8Indhold::Flerbyte;
+    }
+    return flerbyte;
 }
 
 }  // namespace
@@ -321,10 +362,12 @@ bool SkrivFil(const std::string& sti) {
 bool HentFil(const std::string& sti) {
     NulstilAlleData();
     RunError fejl = RunError::None;
+    std::string tegnfejl;  // the refusal of a character, in place of an error's description
     TextFileIn fil;
     if (!fil.open(sti)) {
         fejl = fil.error();
     } else {
+        const bool utf8 = ErUtf8(sti);
         bool foersteLinje = true;
         std::string raa;
         while (!fil.eof()) {
@@ -332,9 +375,11 @@ bool HentFil(const std::string& sti) {
                 fejl = fil.error() == RunError::None ? RunError::DeviceIOError : fil.error();
                 break;
             }
+            const bool bom = foersteLinje && utf8 && raa.starts_with(Utf8Bom);
+            if (bom) raa.erase(0, Utf8Bom.size());
             // Editors often end a file with an empty line; any other empty line is
-            // still an error.
-            if (raa.empty() && !foersteLinje) {
+            // still an error. After the byte-order mark it is such a last line.
+            if (raa.empty() && (!foersteLinje || bom)) {
                 const bool sidste = fil.eof();
                 if (fil.error() != RunError::None) {
                     fejl = fil.error();
@@ -342,15 +387,22 @@ bool HentFil(const std::string& sti) {
                 }
                 if (sidste) break;
             }
+            const std::string tekst = utf8 ? SammensatForm(FraUtf8(raa)) : FraWindows1252(raa);
+            // A UTF-8 text can hold what the tables could not save again: such a file
+            // is refused, as one typed character would be, rather than changed.
+            if (const auto tegn = utf8 ? FoersteTegnUdenforWindows1252(tekst) : std::nullopt) {
+                tegnfejl = "Filen " + IkkeGemmeligtTegn(*tegn);
+                break;
+            }
             std::int16_t antal = 0;
-            if (!DelLinje(FraWindows1252(raa), antal, fejl)) break;
+            if (!DelLinje(tekst, antal, fejl)) break;
             if (!FyldBlokke(fejl)) break;
             foersteLinje = false;
         }
         fil.close();
     }
-    if (fejl == RunError::None) return true;
-    visBesked(errorDescription(fejl));
+    if (fejl == RunError::None && tegnfejl.empty()) return true;
+    visBesked(tegnfejl.empty() ? errorDescription(fejl) : tegnfejl);
     visBesked("Filen kunne ikke læses, sikkert fordi filen enten ikke kunne findes eller fordi det ikke er en "
               "Akvifer data fil");
     return false;

@@ -3,7 +3,7 @@
 // in a fixed order of eight blocks (site, boreholes, analyses, distances,
 // components, quality-control results, mixing ratios and characterisations,
 // groundwater types). Windows-1252 characters, numbers in the number format of
-// whoever saved it.
+// whoever saved it. A file an editor saved again in UTF-8 is read as such.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,9 +26,12 @@ bool SkrivFil(const std::string& sti);
 // Clears all data, then reads the file into the tables. Each number is read in
 // the decimal sign it shows, a number that could be either in the one most of its
 // line shows, so a file saved under the other decimal sign, or edited by hand in
-// it, reads as meant; numbers kept as text are rewritten in the user's format. On
-// a failure it shows the error's description and "Filen kunne ikke læses, ..." and
-// returns false; the tables keep what was read up to the failure.
+// it, reads as meant; numbers kept as text are rewritten in the user's format. A
+// file that is valid UTF-8 with letters of more than one byte, or that begins with
+// the byte-order mark, is read as UTF-8, its letters composed (after the mark, a
+// byte that is no UTF-8 as Windows-1252); every other as Windows-1252. On a failure it shows the error's description (for a UTF-8 text
+// Windows-1252 cannot hold, the character's refusal) and "Filen kunne ikke læses,
+// ..." and returns false; the tables keep what was read up to the failure.
 bool HentFil(const std::string& sti);
 
 // Splits a line at its ";" into FeltTabel: field i is the text between separator i

@@ -1,7 +1,6 @@
 #include "InputKontroller.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <span>
 
@@ -120,14 +119,12 @@ constexpr const char* Decimalhint =
 // The first character of a text that a save would not give back as typed: one
 // Windows-1252 has no byte for (it would be saved as "?"), the file's stand-in for
 // ";" (it would come back as ";"), or a line break, pasted (it would end the file's
-// line, so it is saved as a blank). Every cell refuses it, before its own rule. A
-// line break is named by its picture, as itself it would break the message's line.
+// line, so it is saved as a blank). Every cell refuses it, before its own rule.
 std::optional<Tegn> UgemmeligtTegn(const std::string& tekst) {
     const std::size_t p = std::min(tekst.find(SemikolonIFilen), tekst.find_first_of("\r\n"));
     if (auto tegn = FoersteTegnUdenforWindows1252(std::string_view(tekst).substr(0, p))) return tegn;
     if (p == std::string::npos) return std::nullopt;
-    if (tekst[p] == '\r') return Tegn{"\u240D", U'\r'};
-    if (tekst[p] == '\n') return Tegn{"\u240A", U'\n'};
+    if (tekst[p] == '\r' || tekst[p] == '\n') return Tegn{std::string(1, tekst[p]), static_cast<char32_t>(tekst[p])};
     return Tegn{std::string(SemikolonIFilen), U'\u00F0'};
 }
 
@@ -149,12 +146,7 @@ bool Godkendt(const Kontroltabel& tabel, const Variant& vaerdi, int indeks) {
 
 std::string Meddelelse(const Kontroltabel& tabel, int indeks, const Variant& vaerdi) {
     std::string m = "Den indtastede værdi: " + TekstForm(vaerdi) + "\n\r";
-    if (const auto tegn = UgemmeligtTegn(TekstForm(vaerdi))) {
-        // The code point names a character that shows as nothing, such as a thin space.
-        char kode[16];
-        std::snprintf(kode, sizeof kode, "U+%04X", static_cast<unsigned>(tegn->kode));
-        return m + "indeholder tegnet \"" + tegn->tekst + "\" (" + kode + "), som ikke kan gemmes i datafilen.";
-    }
+    if (const auto tegn = UgemmeligtTegn(TekstForm(vaerdi))) return m + IkkeGemmeligtTegn(*tegn);
     const Regel& r = tabel.regel(indeks);
     if (r.laengdeTekst) return m + r.laengdeTekst + "\n\n\r\r\n\n";
     if (!r.interval) return m;  // no rule, so no check refuses here
@@ -185,6 +177,10 @@ bool Kontroller(const Kontroltabel& tabel, const Variant& vaerdi, int indeks, st
 }
 
 }  // namespace
+
+std::string IkkeGemmeligtTegn(const Tegn& tegn) {
+    return "indeholder tegnet " + TegnetsNavn(tegn) + ", som ikke kan gemmes i datafilen.";
+}
 
 void MeddelelseLokalitet(int raekke, const Variant& vaerdi, bool vis) { VisHvis(vis, Meddelelse(Lokalitet, raekke, vaerdi)); }
 void MeddelelseBoring(int raekke, const Variant& vaerdi, bool vis) { VisHvis(vis, Meddelelse(Boring, raekke, vaerdi)); }

@@ -5,6 +5,7 @@
 // its rule, every cell refuses a text with a character that a save would not give
 // back as typed, naming the first such character.
 #include <string>
+#include "celler/Tegnsaet.h"
 #include "celler/Variant.h"
 
 // The five input grids of "Prøveoplysninger". When visBesked is true a refused value
@@ -20,6 +21,10 @@ bool KontrolKomponent(const Variant& vaerdi, int soejle, bool visBesked);
 bool KontrolIonbytning(const Variant& vaerdi, int raekke, std::string& meddelelse);
 bool KontrolKulstof(const Variant& vaerdi, int raekke, std::string& meddelelse);
 bool KontrolRedox(const Variant& vaerdi, int raekke, std::string& meddelelse);
+
+// The refusal of a character the data file cannot hold, after what holds it: "indeholder
+// tegnet "≥" (U+2265), som ikke kan gemmes i datafilen."
+std::string IkkeGemmeligtTegn(const Tegn& tegn);
 
 // Message builders, one per check, for a value their check refused.
 void MeddelelseLokalitet(int raekke, const Variant& vaerdi, bool visBesked);

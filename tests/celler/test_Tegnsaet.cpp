@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 TEST(Tegnsaet, EveryByteSurvivesTheRoundTrip) {
     std::string alle;
@@ -53,4 +54,16 @@ TEST(Tegnsaet, AntalTegn) {
     EXPECT_EQ(AntalTegn("æøå"), 3u);
     EXPECT_EQ(AntalTegn("a€😀"), 3u);
     EXPECT_EQ(AntalTegn("\xC3(x"), 3u);
+}
+
+// The composed form agrees with Unicode NFC wherever the result is Windows-1252 text.
+TEST(Tegnsaet, SammensatForm) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Cafe\u0301 A\u030Arhus C\u0327a S\u030C Y\u0308", "Café Århus Ça Š Ÿ"},
+        {"\u212B \u212A \u037E e\u0341", "Å K ; é"},  // replaced by NFC in any context
+        {"q\u0301 \u0301e e\u0301\u0301", "q\u0301 \u0301e é\u0301"},  // no such letter; one accent a letter
+        {"æøå ≥ \xC3(e\u0301", "æøå ≥ \xC3(é"},  // broken UTF-8 kept
+    };
+    for (const auto& [ind, ud] : cases) EXPECT_EQ(SammensatForm(ind), ud) << ind;
+    EXPECT_EQ(FraUtf8("Ã©\xF8 \xC3"), "Ã©ø Ã");  // what is no UTF-8 read as Windows-1252
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <sys/resource.h>
@@ -19,6 +20,7 @@
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
 #include "celler/Talformat.h"
+#include "celler/Tegnsaet.h"
 #include "support/RecordingBeskeder.h"
 #include "support/TempDir.h"
 #include "support/VariantUdskrift.h"
@@ -459,20 +461,26 @@ void PrintTo(const Haandrettet& h, std::ostream* os) { *os << h.navn; }
 
 class HaandrettedeLinjer : public HentSkrivFil, public ::testing::WithParamInterface<Haandrettet> {};
 
+// Under Swedish settings (decimal comma, grouping blank) a line reads as under
+// Danish; the distance kept as text comes back in the Swedish format.
 TEST_P(HaandrettedeLinjer, HvertTalSomMent) {
     const Haandrettet& h = GetParam();
     std::vector<std::string> felter(326);
     for (const auto& [i, v] : h.felter) felter[i] = v;
     SkrivBytes(dir / "f.akv", Linje(felter));
-    for (const bool dansk : {true, false}) {
-        TalformatScope s(dansk ? Talformat::dansk() : Talformat::engelsk());
+    for (const Talformat& f : {Talformat::dansk(), Talformat::engelsk(), Talformat(',', ' ')}) {
+        TalformatScope s(f);
+        const int i = f.decimaltegn() == ',' ? 0 : 1;
+        std::string afstand = h.afstand[i];
+        for (char& ch : afstand) ch = f.tusindtegn() == ' ' && ch == '.' ? ' ' : ch;
+        const std::string navn(1, f.tusindtegn());
         RecordingBeskeder b;
         ASSERT_TRUE(HentFil(dir / "f.akv"));
         const Tabeller& t = tabeller();
-        for (const auto& [r, v] : h.analyser) EXPECT_EQ(t.AnalyseData.hent(r, 2), Variant(v)) << "row " << r << " " << dansk;
-        EXPECT_EQ(t.AnalyseData.hent(5, 2), Variant(h.tvetydig[dansk ? 0 : 1])) << dansk;
-        EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(h.afstand[dansk ? 0 : 1])) << dansk;
-        EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(h.resultat)) << dansk;
+        for (const auto& [r, v] : h.analyser) EXPECT_EQ(t.AnalyseData.hent(r, 2), Variant(v)) << "row " << r << " " << navn;
+        EXPECT_EQ(t.AnalyseData.hent(5, 2), Variant(h.tvetydig[i])) << navn;
+        EXPECT_EQ(t.AfstandData.hent(1, 2), Variant(afstand)) << navn;
+        EXPECT_EQ(t.KvalitetskontrolData.hent(1, 2), Variant(h.resultat)) << navn;
         EXPECT_TRUE(KontrolAfInputfil("f.akv"));
         EXPECT_TRUE(b.vist.empty());
     }
@@ -495,10 +503,68 @@ INSTANTIATE_TEST_SUITE_P(
         // A value in neither format: read as files always were, in the line's format.
         Haandrettet{"hverken", {{21, "7,25"}, {22, "1.2.3"}, {24, "12,5"}, {111, "37,5"}, {146, "48,767"}}, {{3, 123}},
                     {12.5, 12.5}, {"37,5", "37.5"}, 48.767},
+        // A Danish colleague's grouped Klorid in a line that shows a decimal comma.
+        Haandrettet{"grupperetKlorid", {{21, "7,25"}, {22, "95,5"}, {30, "1.500"}, {24, "12"}, {111, "1.250"}, {146, "1"}},
+                    {{2, 7.25}, {3, 95.5}, {11, 1500}}, {12, 12}, {"1.250", "1,250"}, 1},
         // Results are written from doubles, never grouped: an English file of whole
         // numbers whose one decimal is a result.
         Haandrettet{"resultatetViserFormatet", {{21, "7"}, {24, "12"}, {111, "100"}, {146, "48.767"}}, {{2, 7}},
                     {12, 12}, {"100", "100"}, 48.767}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+// A site saved by the program in Windows-1252, then by an editor in another form:
+// each reads as the original, or is refused naming the character, and the tables
+// stay as the clearing left them.
+struct Omkodning {
+    const char* navn;
+    std::string (*bytes)(const std::string& utf8);  // from the original re-encoded to UTF-8
+    const char* afvisning;  // the first message, or nullptr: read as the original
+};
+
+class Omkodninger : public HentSkrivFil, public ::testing::WithParamInterface<Omkodning> {};
+
+TEST_P(Omkodninger, LaesesSomOriginalenEllerAfvises) {
+    TalformatScope dansk(Talformat::dansk());
+    NulstilAlleData();
+    const std::vector<Variant> ryddet = LagredeVaerdier();  // as the reader's clearing leaves them
+    UdfyldStandardtekster();
+    Lokalitet(Slags::Gruppering, Talformat::dansk(), false);
+    tabeller().LokalitetData.saet(1, 1, "Grønnegade 12, Ørsted");
+    tabeller().LokalitetData.saet(2, 1, "Åse Ærø; “ren” – 5 € ‰ Ã©");  // "Ã©" alone is valid UTF-8
+    tabeller().BoringData.saet(2, 2, "opstrøm ‘Š’");
+    ASSERT_TRUE(SkrivFil(dir / "original.akv") && HentFil(dir / "original.akv"));
+    const std::vector<Variant> original = LagredeVaerdier();
+
+    SkrivBytes(dir / "f.akv", GetParam().bytes(FraWindows1252(LaesBytes(dir / "original.akv"))));
+    RecordingBeskeder b;
+    EXPECT_EQ(HentFil(dir / "f.akv"), !GetParam().afvisning);
+    EXPECT_EQ(LagredeVaerdier(), GetParam().afvisning ? ryddet : original);
+    std::vector<std::string> vist;
+    for (const auto& v : b.vist) vist.push_back(v.tekst);
+    EXPECT_EQ(vist, (GetParam().afvisning ? std::vector<std::string>{GetParam().afvisning, LaesFejl}
+                                          : std::vector<std::string>()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filer, Omkodninger,
+    ::testing::Values(
+        // Its Danish letters are no UTF-8, so the one valid sequence reads as before.
+        Omkodning{"windows1252", [](const std::string& u) { return TilWindows1252(u); }, nullptr},
+        Omkodning{"utf8", [](const std::string& u) { return u; }, nullptr},
+        Omkodning{"utf8MedBom", [](const std::string& u) { return std::string(Utf8Bom) + u; }, nullptr},
+        // The mark, then letters in Windows-1252 and in UTF-8 ("Ã©"), as a program that
+        // kept the mark as "ï»¿" saved it with letters typed since.
+        Omkodning{"bomOgBlandedeBogstaver",
+                  [](const std::string& u) {
+                      return std::string(Utf8Bom) + std::regex_replace(TilWindows1252(u), std::regex("\xC3\xA9"), "Ã©");
+                  },
+                  nullptr},
+        // "Åse" as a letter and an accent, as some editors save it.
+        Omkodning{"utf8Nedbrudt", [](const std::string& u) { return std::regex_replace(u, std::regex("Å"), "A\u030A"); },
+                  nullptr},
+        Omkodning{"utf8MedTegnUdenforWindows1252",
+                  [](const std::string& u) { return std::regex_replace(u, std::regex("Ørsted"), "Ørsted ≥ 2"); },
+                  "Filen indeholder tegnet \"≥\" (U+2265), som ikke kan gemmes i datafilen."}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 TEST_F(HentSkrivFil, LangTekstKanGemmesIgen) {

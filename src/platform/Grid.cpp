@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "celler/MidlertidigVaerdi.h"
+#include "celler/Tegnsaet.h"
 #include "platform/Kaldtekst.h"
 
 namespace {
@@ -434,7 +435,8 @@ bool Grid::bip() {
 
 Redigering Grid::redigering() const { return edit_ ? edit_->tilstand : Redigering::Ingen; }
 
-bool Grid::aabn(Redigering tilstand, const std::string* tekst) {
+bool Grid::aabn(Redigering tilstand, const std::string* typet) {
+    const std::optional<std::string> tekst = typet ? std::optional(SammensatForm(*typet)) : std::nullopt;
     if (edit_ || !cellEditable(row_, col_)) return false;
     if (column(col_).valueList().isDropDown()) {
         if (tekst) return false;  // a drop-down cell takes picks, not text
@@ -552,9 +554,12 @@ bool Grid::userTegn(const std::string& tekst) {
     return bip();
 }
 
-bool Grid::userType(const std::string& text) {
-    if (!edit_) return userTegn(text);
+bool Grid::userType(const std::string& tekst) {
+    if (!edit_) return userTegn(tekst);
     if (edit_->tilstand == Redigering::Liste) return false;
+    // A letter pasted as a letter and a combining accent ("e" + U+0301, as PDFs give
+    // it) goes in as the one letter, to be checked and stored as such.
+    const std::string text = SammensatForm(tekst);
     edit_->text = text;
     edit_->value = Variant(text);
     edit_->changed = text != edit_->originalText;

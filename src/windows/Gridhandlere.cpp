@@ -3,9 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <utility>
 
-#include "celler/Tegnsaet.h"
 #include "datamodel/Beregningstilstand.h"
 #include "datamodel/InputKontroller.h"
 #include "datamodel/Tabeller.h"
@@ -75,16 +73,7 @@ const Foeropdatering Foeropdateringer[] = {
 
 // The before-update handler of every editable grid, applied with its grid's row.
 void frmInddata_BeforeColUpdate(const Foeropdatering& h, Grid& g, int ColIndex, bool& Cancel) {
-    Variant vaerdi = g.columnValue(ColIndex);
-    // A letter pasted as a letter and a combining accent ("e" + U+0301, as PDFs give
-    // it) is checked and stored as the one letter. The grid commits its editor's
-    // value, so the composed text goes there too.
-    if (vaerdi.isText()) {
-        if (std::string sammensat = SammensatForm(vaerdi.text()); sammensat != vaerdi.text()) {
-            g.userType(sammensat);
-            vaerdi = Variant(std::move(sammensat));
-        }
-    }
+    const Variant vaerdi = g.columnValue(ColIndex);
     const int raekke = g.currentTableRow();
     const int soejle = g.tableColumn(ColIndex);
     const int indeks = h.indeks == Indeks::Raekke ? raekke : soejle;

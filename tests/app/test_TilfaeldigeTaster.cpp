@@ -441,10 +441,6 @@ TEST_F(TilfaeldigeTaster, HvertTrinFoelgerReglerne) {
             const Trin t = nytTrin(rnd);
             trin += t.tekst();
             spil(t);
-            if (std::getenv("AKV_VIS")) {
-                std::fprintf(stderr, "%s afvist=%d fokus=%d edit=%d\n", t.tekst().c_str(), ref.afvist, ref.fokus, ref.e.grid);
-                for (int i = 0; i < AntalGrids; ++i) std::fprintf(stderr, "  %s (%d,%d) ed=%d\n", GridNavne[i], grids[i]->grid().row(), grids[i]->grid().col(), grids[i]->grid().editing());
-            }
             std::string f = forskel();
             if (ref.afvist && !ref.commitMedAendring) f += "en besked uden en aendret vaerdi at gemme\n";
             if (!f.empty()) {

@@ -121,7 +121,6 @@ void Grid::kald(const std::string& k) {
 
 void Grid::layoutAendret() {
     if (visning_) visning_->layoutAendret();
-    rettAktuelCelle();
 }
 
 void Grid::rettAktuelCelle() {

@@ -360,8 +360,10 @@ private:
 
     void kald(const std::string& k);
     void layoutAendret();
-    // The layout or the table changed: a current cell that no longer takes keys
-    // gives way to one that does (no event: the user did not move).
+    // The grid took its table anew, or redraws it, as a set-up ends with: a current
+    // cell that takes no keys gives way to one that does (no event: the user did not
+    // move). Not at each column setting: half set up, a grid of results would show
+    // some columns unlocked and lose its first cell.
     void rettAktuelCelle();
     void dropEdit();
     bool beginEdit();

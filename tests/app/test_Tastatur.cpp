@@ -337,6 +337,8 @@ TEST(Tastaturet, EnHelLokalitetUdenMus) {
     EXPECT_EQ(vinduer().TilstandsNoegle, "Kvalitetskontrol");
     // The mode switch puts the keyboard in the first grid of the tab in front.
     EXPECT_EQ(QApplication::focusWidget(), w.grid("TDBGrid3")->view());
+    // A grid of results keeps its first cell current through its set-ups.
+    EXPECT_EQ(std::make_pair(w.grid("TDBGrid3")->grid().row(), w.grid("TDBGrid3")->grid().col()), std::make_pair(0, 0));
     Tabeller& t = tabeller();
     for (auto [tabel, r, c, tekst] : {std::tuple{&t.LokalitetData, 1, 1, "Gammel tankstation"},
                                       {&t.BoringData, 2, 3, "hotspot"}, {&t.BoringData, 3, 5, "04-06-2004"},

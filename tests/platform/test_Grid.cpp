@@ -507,7 +507,7 @@ TEST_F(GridTest, CurrentRowInBothReadingsAndRowColChange) {
     EXPECT_FALSE(grid.setRow(3));
     EXPECT_FALSE(grid.setRow(-1));
     EXPECT_TRUE(r.click(0, 2));
-    EXPECT_EQ(flyt, (std::vector<std::pair<int, int>>{{1, 1}, {3, 1}}));  // column 0 is a label
+    EXPECT_EQ(flyt, (std::vector<std::pair<int, int>>{{1, 0}, {3, 0}}));
     EXPECT_EQ(grid.row(), 0);
     EXPECT_EQ(grid.col(), 2);
 }

@@ -333,7 +333,7 @@ TEST_F(QtGridTest, ProgramRowMoveFollowsInViewAndRaisesRowColChange) {
     EXPECT_EQ(w->view()->currentIndex().row(), 2);
     EXPECT_EQ(w->view()->selectionBehavior(), QAbstractItemView::SelectRows);
     ASSERT_EQ(flyt.size(), 1u);
-    EXPECT_EQ(flyt[0], std::make_pair(1, 1));
+    EXPECT_EQ(flyt[0], std::make_pair(1, 0));
 }
 
 TEST_F(QtGridTest, FocusReturningFromAMessageBoxIsNoNewArrival) {

@@ -271,9 +271,23 @@ QRect QtGridDelegate::pil(const QRect& celle, const QModelIndex& index) const {
 }
 
 void QtGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
     const QRect r = pil(option.rect, index);
-    if (r.isEmpty()) return;
+    if (r.isEmpty()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The text beside the arrow, never under it; the arrow's part in the cell's colour.
+    QStyleOptionViewItem tekst = option;
+    tekst.rect.setRight(r.left() - 1);
+    QStyledItemDelegate::paint(painter, tekst, index);
+    QStyleOptionViewItem celle = option;
+    initStyleOption(&celle, index);
+    const QPalette::ColorGroup gruppe = !(celle.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                        : (celle.state & QStyle::State_Active)  ? QPalette::Active
+                                                                                : QPalette::Inactive;
+    QBrush baggrund = celle.backgroundBrush.style() == Qt::NoBrush ? celle.palette.base() : celle.backgroundBrush;
+    if (celle.state & QStyle::State_Selected) baggrund = celle.palette.brush(gruppe, QPalette::Highlight);
+    painter->fillRect(r, baggrund);
     QStyleOption pilen;
     pilen.rect = r.adjusted(3, r.height() / 2 - 4, -3, -(r.height() / 2 - 4));
     pilen.palette = option.palette;

@@ -1,10 +1,12 @@
 // The whole program on Qt, offscreen, with the file dialogs and message boxes
 // answered by the test: a site typed into the real grids, quality control, a model
 // run, the print preview, saved on the way out and loaded again by a fresh start;
-// and every mode of the work window reached by its own buttons.
+// and every mode of the work window reached by its own buttons; keys typed on
+// through the window changes, there through the real boxes and dialogs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -25,8 +28,10 @@
 #include "datamodel/Tabeller.h"
 #include "platform/InddataKontroller.h"
 #include "platform/StartSlutKontroller.h"
+#include "platform/qt/QtBeskeder.h"
 #include "platform/qt/QtInddataVindue.h"
 #include "platform/qt/QtStartSlut.h"
+#include "platform/qt/QtTjenester.h"
 #include "support/BeregnetLokalitet.h"
 #include "support/KoerendeProgram.h"
 #include "support/QtCelletekst.h"
@@ -413,41 +418,88 @@ TEST(Program, NewDataTabsAndRebuildByKeyboardAndOnScreen) {
     EXPECT_EQ(skrivNavn("Nygrund"), "Nygrund");
 }
 
-// A window change by Enter with the site's name typed on at once: the keys the old
-// window had queued when it went reach the site name in the next one, in order.
+// Keys typed into a window faster than the program takes them in, each reaching the
+// window's focus as it comes ("\r" Enter, "\t" Tab); a window gone by then takes none.
+void tasterIKoe(QWidget* vindue, const QString& taster) {
+    for (QChar c : taster)
+        QMetaObject::invokeMethod(vindue, [vindue, c] {
+            const Qt::Key k = c == '\r' ? Qt::Key_Return : c == '\t' ? Qt::Key_Tab : Qt::Key(c.toUpper().unicode());
+            for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent tast(type, k, Qt::NoModifier, c.isPrint() ? QString(c) : QString());
+                QApplication::sendEvent(vindue->focusWidget() ? vindue->focusWidget() : vindue, &tast);
+            }
+        }, Qt::QueuedConnection);
+}
+
+// A window change with the site's name typed on at once, through the real message
+// boxes and file dialogs: the keys each window had queued as it went (the old
+// window, a question answered, a file chosen) reach the site name in the next one,
+// in order. Every box and dialog belongs to a window still shown, which the
+// keyboard goes back to as it closes, also one opened as soon as another closed.
 TEST(Program, KeysTypedThroughAWindowChangeReachTheSiteName) {
     TempDir mappe;
     const std::string fil = mappe / "gammel.akv";
+    const QString gammelFil = QString::fromStdString(fil), ny1 = QString::fromStdString(mappe / "ny1.akv"),
+                  ny2 = QString::fromStdString(mappe / "ny2.akv"), navn = QStringLiteral("Grønnegade 12\r");
     struct Skift {
         const char* navn;
-        bool slut;         // typed into the end window, else the start window
-        const char* knap;  // with the keyboard
+        char fra;          // 's' the start window, 'e' the end window, 'i' the work window, of new data
+        const char* knap;  // with the keyboard; nullptr: the site grid
+        // The keys the window is sent first, then those each box or dialog is sent as it shows.
+        std::vector<QString> taster;
     };
-    for (const Skift& s : {Skift{"Nye data", false, "NyeData"}, Skift{"Indlæs", false, "EksisterendeData"},
-                           Skift{"Opret nye data, Nej", true, "NyeData"}}) {
+    const std::vector<Skift> skift{
+        {"Nye data", 's', "NyeData", {"\r" + navn}},
+        {"Indlæs", 's', "EksisterendeData", {"\r", gammelFil + "\r" + navn}},
+        {"Opret nye data, Nej", 'e', "NyeData", {"\r", "\t\r" + navn}},
+        {"Opret nye data, Ja", 'e', "NyeData", {"\r", "\r", ny1 + "\r" + navn}},
+        {"Indlæs, Nej", 'e', "EksisterendeData", {"\r", "\t\r", gammelFil + "\r" + navn}},
+        {"Indlæs, Ja", 'e', "EksisterendeData", {"\r", "\r", ny2 + "\r", gammelFil + "\r" + navn}},
+        {"Fortsæt Redigering", 'e', "Fortryd", {"\r" + navn}},
+        {"Afvist lokalitet", 'i', nullptr, {QString(51, 'x') + "\r", "\r" + navn}},
+    };
+    for (const Skift& s : skift) {
+        QtBeskeder beskeder(std::chrono::milliseconds(0));
+        QtFilDialoger dialoger;
         KoerendeProgram p;
+        saetBeskedService(&beskeder);
+        saetFilDialogService(&dialoger);
         tabeller().LokalitetData.saet(1, 1, "Gammel tankstation");
         ASSERT_TRUE(SkrivFil(fil));
-        p.dialoger.svarene.push_back(fil);
-        p.beskeder.svar.push_back(BeskedSvar::Nej);
         p.program.start();
-        QtMenuVindue* gammel = &p.program.startSlut().start();
-        if (s.slut) {
+        QWidget* gammel = &p.program.startSlut().start();
+        QWidget* fokus = s.knap ? p.startKnap(s.knap) : nullptr;
+        if (s.fra != 's') {
             p.startKnap("NyeData")->click();
+            // The site name current, as the user saw it.
+            QApplication::setActiveWindow(gammel = &p.vindue());
+            fokus = p.vindue().grid("TDBGrid4")->view();
+        }
+        if (s.fra == 'e') {
             p.vindue().afslut()->click();
             gammel = &p.program.startSlut().slut();
+            fokus = p.slutKnap(s.knap);
         }
         QApplication::setActiveWindow(gammel);
-        QWidget* fokus = s.slut ? p.slutKnap(s.knap) : p.startKnap(s.knap);
         fokus->setFocus();
-        const QString taster = QStringLiteral("\rGrønnegade 12\r");
-        for (QChar c : taster)
-            for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
-                QApplication::postEvent(fokus, new QKeyEvent(type, c == '\r' ? Qt::Key_Return : Qt::Key(c.toUpper().unicode()),
-                                                             Qt::NoModifier, c == '\r' ? QString() : QString(c)));
+        tasterIKoe(gammel, s.taster[0]);
+        std::size_t trin = 1;
+        QWidget* sidst = nullptr;
+        QTimer vagt;
+        QObject::connect(&vagt, &QTimer::timeout, [&] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || m == sidst || !m->isVisible()) return;
+            sidst = m;
+            EXPECT_TRUE(m->parentWidget() && m->parentWidget()->window()->isVisible()) << s.navn << " " << trin;
+            if (trin < s.taster.size()) return tasterIKoe(m, s.taster[trin++]);
+            ADD_FAILURE() << s.navn << ": " << m->windowTitle().toStdString();
+            if (auto* d = qobject_cast<QDialog*>(m)) d->reject();
+        });
+        vagt.start(5);
         (void)QTest::qWaitFor([] { return TekstForm(tabeller().LokalitetData.hent(1, 1)) == "Grønnegade 12"; }, 3000);
         EXPECT_EQ(TekstForm(tabeller().LokalitetData.hent(1, 1)), "Grønnegade 12") << s.navn;
-        EXPECT_TRUE(gammel->isHidden()) << s.navn;
+        EXPECT_EQ(trin, s.taster.size()) << s.navn;
+        EXPECT_TRUE(gammel == &p.vindue() || gammel->isHidden()) << s.navn;
         EXPECT_EQ(p.vindue().grid("TDBGrid4")->grid().row(), 1) << s.navn;
     }
 }

@@ -62,6 +62,8 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         const QEvent::Type t = e->type();
         if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) return false;
+        // Keys typed after the answer, the box gone, go on to the window that follows.
+        if (boks_.isHidden()) return false;
         // A window passes its keys on to its focus widget; they are judged there.
         auto* w = qobject_cast<QWidget*>(o);
         if (!w) return false;
@@ -160,7 +162,7 @@ BeskedSvar beskedSvar(const QMessageBox& boks) {
 
 BeskedSvar QtBeskeder::vis(const std::string& tekst, BeskedIkon ikon, BeskedKnapper knapper,
                            const std::string& titel) {
-    QWidget* vindue = QApplication::activeWindow();
+    QWidget* vindue = QtVindueskift::instans().ejer();
     auto boks = lavBeskedboks(tekst, ikon, knapper, titel, vindue);
     {
         const Tastevagt vagt(*boks, roTid_);

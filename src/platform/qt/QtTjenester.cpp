@@ -1,6 +1,5 @@
 #include "platform/qt/QtTjenester.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -44,7 +43,7 @@ std::optional<std::string> QtFilDialoger::aaben(const FilDialogValg& valg) { ret
 std::optional<std::string> QtFilDialoger::gem(const FilDialogValg& valg) { return vis(valg, true); }
 
 std::optional<std::string> QtFilDialoger::vis(const FilDialogValg& valg, bool gem) {
-    auto d = lavFilDialog(valg, gem, QApplication::activeWindow());
+    auto d = lavFilDialog(valg, gem, QtVindueskift::instans().ejer());
     if (valg.startnavn.empty() && !mappe_.isEmpty()) d->setDirectory(mappe_);
     const bool valgt = d->exec() == QDialog::Accepted;
     const QStringList valgte = d->selectedFiles();

@@ -276,6 +276,14 @@ QtVindueskift::QtVindueskift() {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+QWidget* QtVindueskift::ejer() const {
+    QWidget* w = QApplication::activeWindow();
+    if (!w) w = sidstAktiv_;
+    while (w && (w->isHidden() || paaVej(*w))) w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    if (w) return w;
+    return naeste_ && naeste_->isVisible() ? naeste_.data() : nullptr;
+}
+
 void QtVindueskift::vis(QWidget& w) {
     std::erase(paaVej_, &w);
     std::erase(skjulte_, &w);
@@ -296,11 +304,10 @@ void QtVindueskift::skjul(QWidget& w) {
     if (std::find(skjulte_.begin(), skjulte_.end(), &w) == skjulte_.end()) skjulte_.emplace_back(&w);
     std::erase(skjulte_, nullptr);
     // Only a window with the keyboard, or with a message or dialog of its own just
-    // gone, has keys to hand over.
+    // gone (a question, then a file dialog), has keys to hand over.
     const QWidget* aktiv = sidstAktiv_;
-    const bool tastatur =
-        aktiv && (aktiv == &w || (aktiv->isHidden() && aktiv->parentWidget() && aktiv->parentWidget()->window() == &w));
-    if (!tastatur) {
+    while (aktiv && aktiv != &w && aktiv->isHidden() && aktiv->parentWidget()) aktiv = aktiv->parentWidget()->window();
+    if (aktiv != &w) {
         w.hide();
         return;
     }
@@ -341,29 +348,38 @@ bool QtVindueskift::forladt(const QWidget* top) const {
             std::find(efterladte_.begin(), efterladte_.end(), top) != efterladte_.end());
 }
 
-void QtVindueskift::givForaelderTastaturet(const QWidget& dialog) {
+QWidget* QtVindueskift::blivendeVindue(const QWidget* top) const {
+    const bool gaaet = top->isHidden() && (std::find(skjulte_.begin(), skjulte_.end(), top) != skjulte_.end() ||
+                                           std::find(efterladte_.begin(), efterladte_.end(), top) != efterladte_.end());
+    if (!gaaet || !top->parentWidget()) return nullptr;
+    QWidget* v = top->parentWidget()->window();
+    while (v->isHidden() && v->parentWidget()) v = v->parentWidget()->window();
+    return v->isVisible() && v != naeste_ && !paaVej(*v) ? v : nullptr;
+}
+
+void QtVindueskift::givTastaturetVidere(QWidget& w) {
+    // The keys the window system had already sent it go on too.
+    std::erase(skjulte_, nullptr);
+    if (std::find(skjulte_.begin(), skjulte_.end(), &w) == skjulte_.end()) skjulte_.emplace_back(&w);
+    QWidget* til = w.parentWidget() ? w.parentWidget()->window() : nullptr;
+    if (!til || !til->isVisible()) til = naeste_;
+    if (!til || til == &w || !til->isVisible()) return;
 #ifdef AKV_MED_XCB
-    // The dialog has just been unmapped: the X server would leave the keyboard with
-    // no window until the window manager picks one. The parent takes it at once.
-    // Unless the keyboard is already in another window (a drop-down list, as the
-    // name field's completions, is the dialog's own).
-    const QWidget* foraelder = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    // The window has just been unmapped: the X server would leave the keyboard with
+    // no window until the window manager picks one. The window it leaves takes it
+    // at once. Unless the keyboard is already in another window (a drop-down list,
+    // as the name field's completions, is the dialog's own).
     const QWindow* fokus = QGuiApplication::focusWindow();
-    const QWindow* egen = dialog.windowHandle();
-    if (!foraelder || !foraelder->isVisible() ||
-        (fokus && fokus != egen && fokus->type() != Qt::Popup && fokus->isVisible()))
-        return;
+    if (fokus && fokus != w.windowHandle() && fokus->type() != Qt::Popup && fokus->isVisible()) return;
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) return;
     // A drop-down list left open (the name field's completions) holds the keyboard
     // grabbed until it closes, and what it is sent after the dialog has gone is
     // lost: it closes first.
     while (QWidget* liste = QApplication::activePopupWidget()) liste->close();
-    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(foraelder->winId()),
+    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(til->winId()),
                         XCB_CURRENT_TIME);
     xcb_flush(x11->connection());
-#else
-    (void)dialog;
 #endif
 }
 
@@ -378,7 +394,10 @@ bool QtVindueskift::eventFilter(QObject* o, QEvent* e) {
         }
         return false;
     case QEvent::Hide:
-        if (auto* d = qobject_cast<QDialog*>(o); d && d->isWindow()) givForaelderTastaturet(*d);
+        // A message box, a file dialog or the preview, not one of the windows the logic shows.
+        if (auto* w = qobject_cast<QWidget*>(o);
+            w && w->isWindow() && (qobject_cast<QDialog*>(w) || w->windowModality() != Qt::NonModal))
+            givTastaturetVidere(*w);
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -386,20 +405,30 @@ bool QtVindueskift::eventFilter(QObject* o, QEvent* e) {
     default: return false;
     }
     auto* w = qobject_cast<QWidget*>(o);
-    if (iSend_ || !w || !naeste_ || !naeste_->isVisible()) return false;
+    if (iSend_ || !w) return false;
+    const QWidget* top = w->window();
+    QWidget* blivende = blivendeVindue(top);
     // Keys typed into the next window before it is active wait for it too, and any
     // typed into it later wait behind those held.
-    const QWidget* top = w->window();
-    if (!forladt(top) && !(top == naeste_ && (skifter_ || !venter_.empty()))) return false;
+    if (!blivende && (!naeste_ || !naeste_->isVisible() ||
+                      (!forladt(top) && !(top == naeste_ && (skifter_ || !venter_.empty())))))
+        return false;
     // No shortcut of the window going away acts on the key.
     if (e->type() == QEvent::ShortcutOverride) {
         e->accept();
         return true;
     }
     const auto* k = static_cast<QKeyEvent*>(e);
-    venter_.push_back(std::make_unique<QKeyEvent>(k->type(), k->key(), k->modifiers(), k->nativeScanCode(),
-                                                  k->nativeVirtualKey(), k->nativeModifiers(), k->text(),
-                                                  k->isAutoRepeat(), k->count()));
+    auto kopi = std::make_unique<QKeyEvent>(k->type(), k->key(), k->modifiers(), k->nativeScanCode(),
+                                            k->nativeVirtualKey(), k->nativeModifiers(), k->text(),
+                                            k->isAutoRepeat(), k->count());
+    if (blivende) {
+        // Already the keyboard's window: at once.
+        const MidlertidigVaerdi iSend(iSend_, true);
+        QApplication::sendEvent(blivende->focusWidget() ? blivende->focusWidget() : blivende, kopi.get());
+        return true;
+    }
+    venter_.push_back(std::move(kopi));
     if (venter_.size() == 1 && naeste_->isActiveWindow()) QTimer::singleShot(0, this, &QtVindueskift::send);
     return true;
 }

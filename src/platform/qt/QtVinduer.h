@@ -45,15 +45,24 @@ void KoerModalt(QWidget& w, const Vindue& vindue, QPointer<QEventLoop>& loekke);
 // active (at most Frist), and every key that reaches it, or a window hidden this
 // way, goes on to the focus of the window shown last, in the order typed, once that
 // window is active (a grid takes its first cell as it gets the keyboard). A dialog
-// going away (a message answered, a file chosen) hands the keyboard to its parent
-// window at once, which passes it on in its turn. A message box's own watch on the
-// keys comes before this one, so keys typed ahead of a message are still dropped.
+// or modal window going away (a message answered, a file chosen, the preview closed)
+// hands the keyboard at once to its parent window, else to the window shown last,
+// and the keys it is still sent go the same way: to a window that stays (the
+// preview, under its print dialog) at once, else on with the window change. For
+// that every message box and file dialog belongs to a window still shown (ejer),
+// also one opened right after another was answered, before the window system has
+// given the keyboard back. A message box's own watch on the keys comes before this
+// one, so keys typed ahead of a message are still dropped.
 class QtVindueskift : public QObject {
 public:
     static constexpr std::chrono::milliseconds Frist{2000};
 
     static QtVindueskift& instans();
 
+    // The window a message box or file dialog opened now belongs to: out from the
+    // active window (or the one that last had the keyboard) the first that is still
+    // shown and not on its way out; else the window shown last.
+    QWidget* ejer() const;
     // The logic showed w: in front, and asked to be made active.
     void vis(QWidget& w);
     // The logic hid w.
@@ -76,7 +85,11 @@ private:
     bool forladt(const QWidget* top) const;
     // The keys held for the next window, to its focus, once it is active.
     void send();
-    static void givForaelderTastaturet(const QWidget& dialog);
+    // For a dialog gone whose window stays shown and keeps the keyboard (the preview,
+    // under its print dialog): that window, which its keys go to at once.
+    QWidget* blivendeVindue(const QWidget* top) const;
+    // The dialog or modal window w was hidden: the keyboard to the window it leaves.
+    void givTastaturetVidere(QWidget& w);
 
     std::vector<QPointer<QWidget>> paaVej_;
     std::vector<QPointer<QWidget>> skjulte_;

@@ -125,8 +125,7 @@ void Grid::layoutAendret() {
 
 void Grid::rettAktuelCelle() {
     if (edit_ || tagerTaster(row_, col_) || !harTastceller()) return;
-    std::optional<std::pair<int, int>> maal = nabo(row_, col_, 0, 1);
-    if (!maal) maal = nabo(row_, col_, 0, -1);
+    std::optional<std::pair<int, int>> maal = iRaekken(row_, col_);
     if (!maal) maal = yderste(0, rowCount() - 1, false);
     if (!maal) return;
     row_ = maal->first;
@@ -374,14 +373,10 @@ void Grid::userFocusIn(bool vaelg) {
 void Grid::userFocusOut() { focused_ = false; }
 
 void Grid::tilTastcelle() {
-    if (tagerTaster(row_, col_)) return;
-    if (auto n = nabo(row_, col_, 0, 1)) {
-        moveTo(n->first, n->second);
-    } else if (auto m = nabo(row_, col_, 0, -1)) {
-        moveTo(m->first, m->second);
-    } else {
+    if (auto maal = iRaekken(row_, col_))
+        moveTo(maal->first, maal->second);
+    else
         vaelgRedigerbarCelle();
-    }
 }
 
 bool Grid::vaelgRedigerbarCelle() {
@@ -413,6 +408,12 @@ std::optional<std::pair<int, int>> Grid::nabo(int row, int col, int dr, int dc) 
     for (int r = row + dr, c = col + dc; r >= 0 && r < rowCount() && c >= 0 && c < columnCount(); r += dr, c += dc)
         if (tagerTaster(r, c)) return std::pair{r, c};
     return std::nullopt;
+}
+
+std::optional<std::pair<int, int>> Grid::iRaekken(int row, int col) const {
+    if (tagerTaster(row, col)) return std::pair{row, col};
+    if (auto hoejre = nabo(row, col, 0, 1)) return hoejre;
+    return nabo(row, col, 0, -1);
 }
 
 std::optional<std::pair<int, int>> Grid::yderste(int r0, int r1, bool sidste) const {
@@ -501,10 +502,12 @@ TastSvar Grid::userTast(GridTast tast, int sideRaekker) {
         dropEdit();
         return TastSvar::Taget;
     case GridTast::F2:
-        if (r == Redigering::Tastet)
+        if (r == Redigering::Tastet) {
             edit_->tilstand = Redigering::Markoer;
-        else
-            tilTastcelle(), aabn(Redigering::Markoer);
+        } else {
+            tilTastcelle();
+            aabn(Redigering::Markoer);
+        }
         return TastSvar::Taget;
     case GridTast::AabnListe:
         tilTastcelle();
@@ -573,11 +576,7 @@ bool Grid::userKlik(int row, int col) {
         return true;
     }
     if (!commit()) return false;
-    std::optional<std::pair<int, int>> maal;
-    if (tagerTaster(row, col))
-        maal = std::pair{row, col};
-    else if (!(maal = nabo(row, col, 0, 1)))
-        maal = nabo(row, col, 0, -1);
+    const auto maal = iRaekken(row, col);
     // A row where no cell takes keys: the current cell stays.
     return !maal || moveTo(maal->first, maal->second);
 }

@@ -378,6 +378,9 @@ private:
     // A key typed on a cell that takes none (put there by the program) goes to the
     // nearest of its row that does.
     void tilTastcelle();
+    // The cell itself if it takes keys, else the nearest of its row that does: the
+    // first right of it, else left of it.
+    std::optional<std::pair<int, int>> iRaekken(int row, int col) const;
     // From (row, col) by (dr, dc) to the next cell that takes keys; none at the edge.
     std::optional<std::pair<int, int>> nabo(int row, int col, int dr, int dc) const;
     // The first (or last) cell of rows r0..r1 in reading order that takes keys.

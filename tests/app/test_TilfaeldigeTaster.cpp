@@ -131,7 +131,11 @@ struct Regler {
         rg.sidst = rg.aktuel;
         e = {fokus, rg.aktuel, tekst, rg.celle(rg.aktuel), tekst.size(), markoer, markoer};
     }
-    bool tekstcelle() { return gf().t(gf().aktuel.first, gf().aktuel.second) && !gf().liste[gf().aktuel.first * gf().cols + gf().aktuel.second]; }
+    bool tekstcelle() {
+        RefGrid& rg = gf();
+        const auto [r, c] = rg.aktuel;
+        return rg.t(r, c) && !rg.liste[r * rg.cols + c];
+    }
 
     // A move key, the edit committed first; true when the keyboard leaves the grid.
     bool flyt(Qt::Key k, bool tilbage) {

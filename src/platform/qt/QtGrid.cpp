@@ -346,7 +346,8 @@ bool QtGridView::eventFilter(QObject* object, QEvent* event) {
     // While a value is being typed, a press anywhere else in the window commits it
     // first; a refused value keeps the keyboard here and the press is no click. The
     // window system's press reaches the window before any widget takes the keyboard.
-    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) && grid_.editing() && object != horizontalHeader()->viewport()) {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+        grid_.editing() && object != horizontalHeader()->viewport()) {
         QWidget* maal = nullptr;
         if (object == window()->windowHandle()) {
             maal = window()->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());

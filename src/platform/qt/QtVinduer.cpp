@@ -250,6 +250,9 @@ void QtKnap::aendret() {
 
 namespace {
 QtVindueskift* vindueskift = nullptr;
+
+// The window a dialog or message box belongs to; none for a window of its own.
+QWidget* foraelderVindue(const QWidget* w) { return w->parentWidget() ? w->parentWidget()->window() : nullptr; }
 }  // namespace
 
 QtVindueskift& QtVindueskift::instans() {
@@ -279,7 +282,7 @@ QtVindueskift::QtVindueskift() {
 QWidget* QtVindueskift::ejer() const {
     QWidget* w = QApplication::activeWindow();
     if (!w) w = sidstAktiv_;
-    while (w && (w->isHidden() || paaVej(*w))) w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    while (w && (w->isHidden() || paaVej(*w))) w = foraelderVindue(w);
     if (w) return w;
     return naeste_ && naeste_->isVisible() ? naeste_.data() : nullptr;
 }
@@ -306,7 +309,7 @@ void QtVindueskift::skjul(QWidget& w) {
     // Only a window with the keyboard, or with a message or dialog of its own just
     // gone (a question, then a file dialog), has keys to hand over.
     const QWidget* aktiv = sidstAktiv_;
-    while (aktiv && aktiv != &w && aktiv->isHidden() && aktiv->parentWidget()) aktiv = aktiv->parentWidget()->window();
+    while (aktiv && aktiv != &w && aktiv->isHidden() && foraelderVindue(aktiv)) aktiv = foraelderVindue(aktiv);
     if (aktiv != &w) {
         w.hide();
         return;
@@ -343,17 +346,19 @@ void QtVindueskift::ryd() {
 bool QtVindueskift::forladt(const QWidget* top) const {
     if (top == naeste_) return false;
     if (paaVej(*top)) return true;
+    return gaaet(top);
+}
+
+bool QtVindueskift::gaaet(const QWidget* top) const {
     return top->isHidden() &&
            (std::find(skjulte_.begin(), skjulte_.end(), top) != skjulte_.end() ||
             std::find(efterladte_.begin(), efterladte_.end(), top) != efterladte_.end());
 }
 
 QWidget* QtVindueskift::blivendeVindue(const QWidget* top) const {
-    const bool gaaet = top->isHidden() && (std::find(skjulte_.begin(), skjulte_.end(), top) != skjulte_.end() ||
-                                           std::find(efterladte_.begin(), efterladte_.end(), top) != efterladte_.end());
-    if (!gaaet || !top->parentWidget()) return nullptr;
-    QWidget* v = top->parentWidget()->window();
-    while (v->isHidden() && v->parentWidget()) v = v->parentWidget()->window();
+    QWidget* v = gaaet(top) ? foraelderVindue(top) : nullptr;
+    if (!v) return nullptr;
+    while (v->isHidden() && foraelderVindue(v)) v = foraelderVindue(v);
     return v->isVisible() && v != naeste_ && !paaVej(*v) ? v : nullptr;
 }
 
@@ -361,7 +366,7 @@ void QtVindueskift::givTastaturetVidere(QWidget& w) {
     // The keys the window system had already sent it go on too.
     std::erase(skjulte_, nullptr);
     if (std::find(skjulte_.begin(), skjulte_.end(), &w) == skjulte_.end()) skjulte_.emplace_back(&w);
-    QWidget* til = w.parentWidget() ? w.parentWidget()->window() : nullptr;
+    QWidget* til = foraelderVindue(&w);
     if (!til || !til->isVisible()) til = naeste_;
     if (!til || til == &w || !til->isVisible()) return;
 #ifdef AKV_MED_XCB

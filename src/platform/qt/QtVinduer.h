@@ -83,6 +83,8 @@ private:
     // The windows on their way out hidden for good.
     void fuldfoer();
     bool forladt(const QWidget* top) const;
+    // A window hidden by the logic, or a dialog left to be taken down.
+    bool gaaet(const QWidget* top) const;
     // The keys held for the next window, to its focus, once it is active.
     void send();
     // For a dialog gone whose window stays shown and keeps the keyboard (the preview,
